@@ -1,0 +1,292 @@
+#include "forms/form_layout.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QString>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace hexacle::layout {
+
+int toPixels(int twips) { return qRound(twips / double(kTwipsPerPixel)); }
+
+QRect toPixels(int left, int top, int width, int height) {
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+void installFontFallbacks() {
+    static const bool installed = [] {
+        const QStringList sans{"DejaVu Sans", "Bitstream Vera Sans", "Liberation Sans",
+                               "Noto Sans"};
+        QFont::insertSubstitutions("Verdana", sans);
+        QFont::insertSubstitutions("Arial Black", sans);
+        QFont::insertSubstitutions("MS Sans Serif", sans);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QFont toQFont(const Font &font, const QFont &windowFont) {
+    if (!font.family)
+        return windowFont;
+    QFont result(QString::fromLatin1(font.family));
+    result.setPointSizeF(font.points);
+    result.setWeight(font.weight >= 900   ? QFont::Black
+                     : font.weight >= 700 ? QFont::Bold
+                                          : QFont::Normal);
+    result.setUnderline(font.underline);
+    result.setStyleHint(QFont::SansSerif);
+    return result;
+}
+
+QString labelText(const char *caption) {
+    const QString text = QString::fromLatin1(caption);
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('&')) {
+                shown += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        shown += text[i];
+    }
+    return shown;
+}
+
+namespace {
+
+QColor colourOf(Paint paint) {
+    const QPalette scheme = QApplication::palette();
+    switch (paint) {
+    case Paint::DarkOlive:
+        return QColor(64, 64, 0);
+    case Paint::White:
+        return Qt::white;
+    case Paint::Blue:
+        return QColor(0, 0, 255);
+    case Paint::LightPeach:
+        return QColor(255, 224, 192);
+    case Paint::LightYellow:
+        return QColor(255, 255, 128);
+    case Paint::Black:
+        return Qt::black;
+    case Paint::SystemWindow:
+        return scheme.color(QPalette::Base);
+    case Paint::SystemHighlightText:
+        return scheme.color(QPalette::HighlightedText);
+    case Paint::Default:
+        break;
+    }
+    return scheme.color(QPalette::Window);
+}
+
+void paintBackground(QWidget *widget, Paint back, QPalette::ColorRole role) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colourOf(back));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void paintText(QWidget *widget, Paint fore, QPalette::ColorRole role) {
+    if (fore == Paint::Default)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, colourOf(fore));
+    widget->setPalette(palette);
+}
+
+QWidget *makeFrame(const Control &c, QWidget *parent) {
+    auto *frame = new QFrame(parent);
+    if (c.flags & NoBorder)
+        frame->setFrameStyle(QFrame::NoFrame);
+    else if (c.flags & FlatBorder)
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    else
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    paintBackground(frame, c.back, QPalette::Window);
+    return frame;
+}
+
+QWidget *makeLabel(const Control &c, QWidget *parent) {
+    auto *label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(labelText(c.caption));
+    label->setWordWrap(c.flags & WordWrap);
+    label->setAlignment(((c.flags & Centred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    if (!(c.flags & Transparent))
+        paintBackground(label, c.back, QPalette::Window);
+    paintText(label, c.fore, QPalette::WindowText);
+    if (c.flags & (HandColour | HandMono))
+        label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+QWidget *makeTextBox(const Control &c, QWidget *parent) {
+    auto *box = new QPlainTextEdit(parent);
+    box->setLineWrapMode((c.flags & MultiLine) ? QPlainTextEdit::WidgetWidth
+                                               : QPlainTextEdit::NoWrap);
+    box->setVerticalScrollBarPolicy((c.flags & VScroll) ? Qt::ScrollBarAlwaysOn
+                                                        : Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (c.flags & ReadOnly) {
+        // Read-only, yet its text can be selected and copied.
+        box->setReadOnly(true);
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+    if (c.flags & FlatBorder)
+        box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setPlainText(QString::fromLatin1(c.caption));
+    if (c.back != Paint::Default)
+        paintBackground(box, c.back, QPalette::Base);
+    paintText(box, c.fore, QPalette::Text);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QWidget *makeButton(const Control &c, QWidget *parent) {
+    auto *button = new QPushButton(QString::fromLatin1(c.caption), parent);
+    button->setAutoDefault(false);
+    button->setDefault(c.flags & DefaultButton);
+    return button;
+}
+
+QWidget *makePicture(const Control &c, QWidget *parent) {
+    auto *picture = new QLabel(parent);
+    if (c.flags & CoinPicture)
+        picture->setPixmap(QPixmap(QStringLiteral(":/hexacle/coin.gif")));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (c.back != Paint::Default)
+        paintBackground(picture, c.back, QPalette::Window);
+    return picture;
+}
+
+QWidget *makeLine(const Control &c, QWidget *parent) {
+    auto *line = new QWidget(parent);
+    paintBackground(line, c.fore == Paint::Default ? Paint::Black : c.fore, QPalette::Window);
+    return line;
+}
+
+QWidget *makeControl(const Control &c, QWidget *parent) {
+    switch (c.kind) {
+    case Kind::Frame:
+        return makeFrame(c, parent);
+    case Kind::Label:
+        return makeLabel(c, parent);
+    case Kind::TextBox:
+        return makeTextBox(c, parent);
+    case Kind::Button:
+        return makeButton(c, parent);
+    case Kind::Picture:
+        return makePicture(c, parent);
+    case Kind::Line:
+        return makeLine(c, parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void buildControls(QWidget *window, QWidget *client, const Form &form) {
+    installFontFallbacks();
+    const Window &w = form.window;
+    window->setWindowTitle(QString::fromLatin1(w.caption));
+    window->setWindowIcon(QIcon(QStringLiteral(":/hexacle/coin.gif")));
+    const QFont windowFont = toQFont(w.font, QApplication::font());
+    window->setFont(windowFont);
+    paintBackground(client, w.background, QPalette::Window);
+
+    std::map<QString, QWidget *> containers;
+    std::vector<std::pair<int, QWidget *>> tabStops;
+    std::vector<QWidget *> inFront;
+    for (const Control &c : form.controls) {
+        QWidget *parent = c.container ? containers.at(QString::fromLatin1(c.container)) : client;
+        QWidget *widget = makeControl(c, parent);
+        widget->setObjectName(QString::fromLatin1(c.name));
+        widget->setFont(toQFont(c.font, windowFont));
+        if (c.kind == Kind::Line) {
+            // A rule from (left, top) to (left + width, top), two pixels thick.
+            widget->setGeometry(toPixels(c.left), toPixels(c.top) - 1,
+                                toPixels(c.left + c.width) - toPixels(c.left), 2);
+        } else {
+            widget->setGeometry(toPixels(c.left, c.top, c.width, c.height));
+        }
+        if (c.flags & AutoSize)
+            widget->resize(widget->sizeHint());
+        if (c.tag)
+            widget->setProperty("tag", QString::fromLatin1(c.tag));
+        if (c.kind == Kind::Frame)
+            containers[widget->objectName()] = widget;
+        if (c.kind == Kind::TextBox || c.kind == Kind::Button)
+            tabStops.emplace_back(c.tab, widget);
+        else
+            widget->setFocusPolicy(Qt::NoFocus);
+        if (c.flags & InFront)
+            inFront.push_back(widget);
+    }
+    for (QWidget *widget : inFront)
+        widget->raise();
+    std::stable_sort(tabStops.begin(), tabStops.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabStops.size(); ++i)
+        QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+    if (!tabStops.empty())
+        tabStops.front().second->setFocus(Qt::OtherFocusReason);
+}
+
+void buildMenus(QMenuBar *bar, const Form &form) {
+    std::map<QString, QMenu *> menus;
+    for (const MenuItem &item : form.menus) {
+        const QString name = QString::fromLatin1(item.name);
+        const QString caption = QString::fromLatin1(item.caption);
+        // A menu bar entry with children becomes a menu; the others are actions.
+        const bool hasChildren =
+            std::any_of(form.menus.begin(), form.menus.end(), [&](const MenuItem &other) {
+                return other.parent && name == QLatin1String(other.parent);
+            });
+        QAction *action = nullptr;
+        if (!item.parent && hasChildren) {
+            QMenu *menu = bar->addMenu(caption);
+            menu->setObjectName(name);
+            menus[name] = menu;
+            action = menu->menuAction();
+        } else if (!item.parent) {
+            action = bar->addAction(caption);
+        } else if (caption == QLatin1String("-")) {
+            action = menus.at(QString::fromLatin1(item.parent))->addSeparator();
+        } else {
+            action = menus.at(QString::fromLatin1(item.parent))->addAction(caption);
+        }
+        action->setObjectName(name);
+        action->setEnabled(item.enabled);
+        action->setVisible(item.visible);
+    }
+}
+
+void showText(QPlainTextEdit *box, const QString &text) {
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    box->setPlainText(lines);
+}
+
+Placement place(const OuterGeometry &outer, const QMargins &decorations, int menuBarHeight) {
+    const int client = toPixels(outer.height) - decorations.top() - decorations.bottom() -
+                       menuBarHeight;
+    const int minClient = toPixels(outer.minClient);
+    const int maxClient = std::max(minClient, toPixels(outer.maxClient));
+    const int width = toPixels(outer.width) - decorations.left() - decorations.right();
+    return Placement{QPoint(toPixels(outer.left), toPixels(outer.top)),
+                     QSize(width, std::clamp(client, minClient, maxClient) + menuBarHeight)};
+}
+
+} // namespace hexacle::layout

@@ -1,0 +1,134 @@
+#pragma once
+
+// Windows are described by tables in twips, as their designers laid them out,
+// and built from those tables by one mechanism. Twips become logical pixels in
+// exactly one place: toPixels().
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <span>
+
+class QAction;
+class QFont;
+class QMenuBar;
+class QPlainTextEdit;
+class QString;
+class QWidget;
+
+namespace hexacle::layout {
+
+constexpr int kTwipsPerPixel = 15;
+
+int toPixels(int twips);
+QRect toPixels(int left, int top, int width, int height);
+
+enum class Kind { Frame, Label, TextBox, Button, Picture, Line };
+
+enum class Paint {
+    Default, // the platform's colour for the control's kind
+    DarkOlive,
+    White,
+    Blue,
+    LightPeach,
+    LightYellow,
+    Black,
+    SystemWindow,        // the scheme's window (text-entry) background
+    SystemHighlightText, // the scheme's highlighted-text colour
+};
+
+struct Font {
+    const char *family = nullptr; // nullptr: the window's font
+    double points = 0;
+    int weight = 400; // 400 regular, 700 bold, 900 heavy
+    bool underline = false;
+};
+
+enum Flag : unsigned {
+    MultiLine = 1u << 0,
+    VScroll = 1u << 1,
+    ReadOnly = 1u << 2,
+    Centred = 1u << 3,
+    WordWrap = 1u << 4,
+    Transparent = 1u << 5,
+    AutoSize = 1u << 6,   // sized to its text or picture
+    HandColour = 1u << 7, // pointers over link labels
+    HandMono = 1u << 8,
+    DefaultButton = 1u << 9,
+    CancelButton = 1u << 10,
+    NoBorder = 1u << 11,
+    FlatBorder = 1u << 12,
+    InFront = 1u << 13, // in front of siblings sharing its place
+    CoinPicture = 1u << 14,
+};
+
+struct Control {
+    const char *name; // object name; members of a group carry "_index"
+    Kind kind;
+    const char *container; // nullptr: the window's client area
+    int left, top, width, height;
+    const char *caption = "";
+    Font font = {};
+    Paint fore = Paint::Default;
+    Paint back = Paint::Default;
+    unsigned flags = 0;
+    int tab = -1;
+    const char *tag = nullptr; // an attribute no handler reads, kept as property "tag"
+};
+
+struct MenuItem {
+    const char *name;
+    const char *caption; // "-" is a separator
+    const char *parent;  // nullptr: on the menu bar
+    bool enabled = true;
+    bool visible = true;
+};
+
+struct Window {
+    const char *caption;
+    int clientWidth, clientHeight;
+    Font font;
+    Paint background;
+};
+
+struct Form {
+    Window window;
+    std::span<const Control> controls;
+    std::span<const MenuItem> menus;
+};
+
+// Verdana, Arial Black and MS Sans Serif fall back to close Linux families.
+void installFontFallbacks();
+
+QFont toQFont(const Font &font, const QFont &windowFont);
+
+// A label shows "&&" as one ampersand and drops a lone one (labels have no
+// access keys).
+QString labelText(const char *caption);
+
+// Applies the window-level settings (caption, font, background, icon) and
+// builds the controls into `client`, the area below any menu bar.
+void buildControls(QWidget *window, QWidget *client, const Form &form);
+void buildMenus(QMenuBar *bar, const Form &form);
+
+// Multi-line texts separate lines with "\r\n"; a text box shows them as lines.
+void showText(QPlainTextEdit *box, const QString &text);
+
+// The outer frame of a window in twips, with the range its client area (below
+// the menu bar) must keep: decorations differ between window managers and may
+// be absent, and the band that must show, or must not, is what matters.
+struct OuterGeometry {
+    int left, top, width, height;
+    int minClient, maxClient;
+};
+
+struct Placement {
+    QPoint framePosition;
+    QSize windowSize; // without decorations, menu bar included
+};
+
+Placement place(const OuterGeometry &outer, const QMargins &decorations, int menuBarHeight);
+
+} // namespace hexacle::layout

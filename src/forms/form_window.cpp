@@ -1,0 +1,65 @@
+#include "forms/form_window.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+
+namespace hexacle {
+
+FormWindow::FormWindow(const layout::Form &form, QWidget *parent) : QMainWindow(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Fixed border, close button only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    if (!form.menus.empty())
+        layout::buildMenus(menuBar(), form);
+    layout::buildControls(this, client_, form);
+    const QSize designSize(layout::toPixels(form.window.clientWidth),
+                           layout::toPixels(form.window.clientHeight));
+    setFixedSize(designSize.width(), designSize.height() + menuBar()->sizeHint().height());
+}
+
+QAction *FormWindow::menuAction(const QString &name) const {
+    return menuBar()->findChild<QAction *>(name);
+}
+
+void FormWindow::setOuterGeometry(const layout::OuterGeometry &outer) {
+    outer_ = outer;
+    applyOuterGeometry();
+}
+
+QMargins FormWindow::decorations() const {
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
+void FormWindow::applyOuterGeometry() {
+    if (!outer_)
+        return;
+    appliedDecorations_ = decorations();
+    const layout::Placement placement =
+        layout::place(*outer_, appliedDecorations_, menuBar()->sizeHint().height());
+    setFixedSize(placement.windowSize);
+    move(placement.framePosition);
+}
+
+void FormWindow::closeEvent(QCloseEvent *event) {
+    emit closing();
+    event->accept();
+}
+
+bool FormWindow::event(QEvent *event) {
+    const bool handled = QMainWindow::event(event);
+    // Decorations become known only after the window manager has framed the
+    // window; place the frame again when they differ from what was assumed.
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Show) && outer_ &&
+        decorations() != appliedDecorations_)
+        applyOuterGeometry();
+    return handled;
+}
+
+} // namespace hexacle

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "forms/form_layout.h"
+
+#include <QMainWindow>
+#include <QMargins>
+
+#include <optional>
+
+class QCloseEvent;
+
+namespace hexacle {
+
+// The on-screen part of a window with a menu bar: built afresh from its
+// layout each time the window opens, deleted when it closes. The form object
+// that owns its state hears of the close through `closing`.
+class FormWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FormWindow(const layout::Form &form, QWidget *parent = nullptr);
+
+    QWidget *client() const { return client_; }
+
+    template <typename T> T *control(const QString &name) const {
+        return client_->findChild<T *>(name);
+    }
+    QAction *menuAction(const QString &name) const;
+
+    // Places the outer frame; applied again once the window manager tells the
+    // size of its decorations.
+    void setOuterGeometry(const layout::OuterGeometry &outer);
+
+signals:
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    QMargins decorations() const;
+    void applyOuterGeometry();
+
+    QWidget *client_ = nullptr;
+    std::optional<layout::OuterGeometry> outer_;
+    QMargins appliedDecorations_;
+};
+
+} // namespace hexacle

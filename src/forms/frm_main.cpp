@@ -1,0 +1,144 @@
+#include "forms/frm_main.h"
+
+#include "forms/form_window.h"
+#include "forms/frm_main_layout.h"
+#include "reading/changing_lines.h"
+#include "texts/hexagram_catalogue.h"
+
+#include <QAction>
+#include <QImage>
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace hexacle {
+
+FrmMain::FrmMain(const Platform &platform, QObject *parent)
+    : QObject(parent), platform_(platform) {}
+
+FrmMain::~FrmMain() {
+    if (window_) {
+        // The object goes away with the run; its window must not call back.
+        window_->disconnect(this);
+        delete window_;
+    }
+}
+
+void FrmMain::Show() {
+    if (!window_) {
+        window_ = new FormWindow(frmMainLayout());
+        connectHandlers();
+        Form_Load();
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void FrmMain::Close() {
+    if (window_)
+        window_->close();
+}
+
+void FrmMain::connectHandlers() {
+    connect(window_, &FormWindow::closing, this, &FrmMain::Form_Unload);
+    connect(window_->control<QPushButton>(QStringLiteral("cmdToss")), &QPushButton::clicked,
+            this, &FrmMain::cmdToss_Click);
+}
+
+void FrmMain::Form_Load() {
+    window_->setOuterGeometry(frmMainOpening());
+    name_ = querent_ ? querent_->userName() : QString();
+    question_ = querent_ ? querent_->userQuestion() : QString();
+    layout::showText(window_->control<QPlainTextEdit>(QStringLiteral("txtUserInfo")),
+                     QLatin1String("Name: ") + name_ + QLatin1String("\r\n\r\nQuestion: ") +
+                         question_);
+}
+
+void FrmMain::Form_Unload() {
+    marksArray.fill(0);
+    emit unloaded();
+}
+
+void FrmMain::cmdToss_Click() {
+    if (!window_)
+        return;
+    lineTotal = 0;
+    platform_.random->reseedFromClock();
+    for (int coin = 0; coin < 3; ++coin) {
+        const CoinFace face = coinFaceFor(platform_.random->next());
+        showCoin(coin, face);
+        lineTotal = static_cast<qint16>(lineTotal + coinCount(face));
+    }
+    marksArray[static_cast<std::size_t>(tossCount)] = lineTotal;
+    lineTotal = 0;
+    if (tossCount >= 5) {
+        window_->control<QPushButton>(QStringLiteral("cmdToss"))->setEnabled(false);
+        window_->setOuterGeometry(frmMainComplete());
+        tossCount = 5;
+    } else {
+        ++tossCount;
+    }
+    DisplayChangedLines(marksArray);
+}
+
+void FrmMain::showCoin(int index, CoinFace face) {
+    const QString path = platform_.folder->path() +
+                         (face == CoinFace::Heads ? QLatin1String("/pics/heads.gif")
+                                                  : QLatin1String("/pics/tails.gif"));
+    // Read from disk each time, never from a cache; a picture that cannot be
+    // read leaves the coin as it was.
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return;
+    auto *picture = window_->control<QLabel>(QStringLiteral("picCoin_%1").arg(index));
+    picture->setPixmap(QPixmap::fromImage(image));
+    picture->resize(image.size());
+}
+
+QLabel *FrmMain::label(int number) const {
+    return window_->control<QLabel>(QStringLiteral("Label%1").arg(number));
+}
+
+void FrmMain::DisplayChangedLines(MarksArray &marks) {
+    if (!window_)
+        return;
+    const RefreshPass pass = refreshFrom(marks);
+    for (int line = 1; line <= kLinesPerHexagram; ++line) {
+        const auto &glyphs = pass.glyphs[static_cast<std::size_t>(line - 1)];
+        if (!glyphs)
+            continue;
+        // Line 1 is the lowest label of each figure: Label6 on the left, Label7 on the right.
+        label(7 - line)->setText(glyphs->primary);
+        label(6 + line)->setText(glyphs->second);
+    }
+    layout::showText(window_->control<QPlainTextEdit>(QStringLiteral("txtChangeLines")),
+                     pass.report);
+    Find_Hexagrams1(pass.digits.Bottom_H1, pass.digits.Top_H1);
+    Find_Hexagrams2(pass.digits.Bottom_H2, pass.digits.Top_H2);
+}
+
+QString FrmMain::Find_Hexagrams1(const TrigramDigits &Bottom_H1, const TrigramDigits &Top_H1) {
+    const QString key = hexagramKey(Bottom_H1, Top_H1);
+    Display_Judgement(key);
+    return key;
+}
+
+QString FrmMain::Find_Hexagrams2(const TrigramDigits &Bottom_H2, const TrigramDigits &Top_H2) {
+    return hexagramKey(Bottom_H2, Top_H2);
+}
+
+void FrmMain::Display_Judgement(const QString &strVal) {
+    const HexagramEntry *entry = HexagramCatalogue::lookup(strVal);
+    if (!entry || !window_)
+        return;
+    window_->control<QLabel>(QStringLiteral("lblJudgement"))->setText(entry->title);
+    layout::showText(window_->control<QPlainTextEdit>(QStringLiteral("txtJudgement")),
+                     entry->judgement);
+    layout::showText(window_->control<QPlainTextEdit>(QStringLiteral("txtImage")), entry->image);
+}
+
+} // namespace hexacle

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "forms/form_window.h"
+#include "platform/platform.h"
+#include "reading/casting.h"
+#include "reading/derivation.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QLabel;
+
+namespace hexacle {
+
+
+// Where the Reading window takes the querent's name and question from.
+class QuerentSource {
+public:
+    virtual ~QuerentSource() = default;
+    virtual QString userName() const = 0;
+    virtual QString userQuestion() const = 0;
+};
+
+// The Reading window. The object lives for the whole run and keeps the
+// reading's state; its on-screen window is built afresh at each opening.
+class FrmMain : public QObject {
+    Q_OBJECT
+public:
+    explicit FrmMain(const Platform &platform, QObject *parent = nullptr);
+    ~FrmMain() override;
+
+    void setQuerentSource(const QuerentSource *querent) { querent_ = querent; }
+
+    // Opens the window (running Form_Load) or brings it back into view.
+    void Show();
+    void Close();
+    bool isOpen() const { return !window_.isNull(); }
+    FormWindow *window() const { return window_; }
+
+    // State of the reading, kept while the window is closed.
+    MarksArray marksArray{};
+    qint16 tossCount = 0;
+    qint16 lineTotal = 0;
+
+    void Form_Load();
+    void Form_Unload();
+    void cmdToss_Click();
+
+    void DisplayChangedLines(MarksArray &marks);
+    // Both return the key they built; only the primary one is looked up.
+    QString Find_Hexagrams1(const TrigramDigits &Bottom_H1, const TrigramDigits &Top_H1);
+    QString Find_Hexagrams2(const TrigramDigits &Bottom_H2, const TrigramDigits &Top_H2);
+    void Display_Judgement(const QString &strVal);
+
+signals:
+    void unloaded();
+
+private:
+    void showCoin(int index, CoinFace face);
+    QLabel *label(int number) const;
+    void connectHandlers();
+
+    Platform platform_;
+    const QuerentSource *querent_ = nullptr;
+    QPointer<FormWindow> window_;
+    QString name_;
+    QString question_;
+};
+
+} // namespace hexacle
