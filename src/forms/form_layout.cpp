@@ -14,6 +14,15 @@
 #include <map>
 #include <vector>
 
+// The pictures live in a static library; their resources must be registered by hand.
+static void initResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(hexacle);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
 namespace hexacle::layout {
 
 int toPixels(int twips) { return qRound(twips / double(kTwipsPerPixel)); }
@@ -198,6 +207,7 @@ QWidget *makeControl(const Control &c, QWidget *parent) {
 } // namespace
 
 void buildControls(QWidget *window, QWidget *client, const Form &form) {
+    initResources();
     installFontFallbacks();
     const Window &w = form.window;
     window->setWindowTitle(QString::fromLatin1(w.caption));
