@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running or testing needs, only
+# when some are missing. Usage: tools/install-deps.sh build|run|test
+set -euo pipefail
+
+packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+case "${1:-build}" in
+    run) ;;
+    test) packages+=(xauth) ;;
+esac
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

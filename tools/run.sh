@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds Hexacle and starts it.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/tools/install-deps.sh" run
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "Hexacle is a desktop program and needs a display, but none was found" >&2
+    echo "(neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+    echo "Run it from a desktop session, or under a virtual display:" >&2
+    echo "    apt-get install xvfb && xvfb-run -a $0" >&2
+    exit 1
+fi
+
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" -j"$(nproc)" --target HexacleFree
+exec "$root/build/HexacleFree"
