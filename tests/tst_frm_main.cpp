@@ -24,7 +24,9 @@ const QString kBroken = QStringLiteral("------    ------");
 const QString kOldYin = QStringLiteral("------ x ------");
 const QString kOldYang = QStringLiteral("------ o ------");
 
-QString crlfToLf(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+QString crlfToLf(QString text) {
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
 
 } // namespace
 
@@ -35,13 +37,18 @@ class TestFrmMain : public QObject {
     std::unique_ptr<FrmMain> form;
 
     FormWindow *window() const { return form->window(); }
-    QLabel *label(int n) const { return window()->control<QLabel>(QStringLiteral("Label%1").arg(n)); }
+    QLabel *label(int n) const {
+        return window()->control<QLabel>(QStringLiteral("Label%1").arg(n));
+    }
     QPushButton *tossButton() const { return window()->control<QPushButton>("cmdToss"); }
     QString text(const char *box) const {
         return window()->control<QPlainTextEdit>(box)->toPlainText();
     }
     QImage coinImage(int index) const {
-        return window()->control<QLabel>(QStringLiteral("picCoin_%1").arg(index))->pixmap().toImage();
+        return window()
+            ->control<QLabel>(QStringLiteral("picCoin_%1").arg(index))
+            ->pixmap()
+            .toImage();
     }
     void toss(int value) {
         fake.random.pushLine(value);
@@ -60,11 +67,12 @@ private slots:
     void opensShortWithEmptyQuerent() {
         QCOMPARE(text("txtUserInfo"), QStringLiteral("Name: \n\nQuestion: "));
         QCOMPARE(window()->frameGeometry().topLeft(), QPoint(67, 67)); // 1000 twips
-        QCOMPARE(window()->frameGeometry().width(), 693);                // 10400 twips
+        QCOMPARE(window()->frameGeometry().width(), 693);              // 10400 twips
         QCOMPARE(window()->windowTitle(), QStringLiteral("Hexacle v2.30"));
         // The upper band whole, nothing of the lower band.
         QWidget *client = window()->client();
-        QVERIFY(client->height() >= window()->control<QWidget>("fraHexagram1")->geometry().bottom());
+        QVERIFY(client->height() >=
+                window()->control<QWidget>("fraHexagram1")->geometry().bottom());
         QVERIFY(client->height() <= window()->control<QWidget>("Label13")->y());
         for (int n = 1; n <= 12; ++n)
             QVERIFY(label(n)->text().isEmpty());
@@ -105,7 +113,8 @@ private slots:
         const QList<int> lines{9, 7, 6, 8, 8, 9};
         const QStringList primary{kOldYang, kSolid, kOldYin, kBroken, kBroken, kOldYang};
         const QStringList second{kBroken, kSolid, kSolid, kBroken, kBroken, kBroken};
-        const QStringList reports{"Line 1 Changed\n", "Line 1 Changed\n",
+        const QStringList reports{"Line 1 Changed\n",
+                                  "Line 1 Changed\n",
                                   "Line 1 Changed\nLine 3 Changed\n",
                                   "Line 1 Changed\nLine 3 Changed\n",
                                   "Line 1 Changed\nLine 3 Changed\n",
@@ -147,7 +156,8 @@ private slots:
         // The buttons and the promotion labels are in view.
         QWidget *client = window()->client();
         for (const char *name : {"cmdExit_1", "cmdDonate", "cmdStartAgain"})
-            QVERIFY2(window()->control<QWidget>(name)->geometry().bottom() < client->height(), name);
+            QVERIFY2(window()->control<QWidget>(name)->geometry().bottom() < client->height(),
+                     name);
         auto *promo = window()->control<QWidget>("fraFullBrand");
         auto *offer = window()->control<QWidget>("lblFullBrand");
         QVERIFY(promo->y() + offer->geometry().bottom() < client->height());

@@ -38,11 +38,11 @@ int kingWenNumber(int lowerBits, int upperBits) {
     static const int order[8] = {0b111, 0b001, 0b010, 0b100, 0b000, 0b110, 0b101, 0b011};
     static const int grid[8][8] = {
         // upper:  Hea Thu Wat Mou Ear Win Fir Lak      lower:
-        {1, 34, 5, 26, 11, 9, 14, 43},   // Heaven
-        {25, 51, 3, 27, 24, 42, 21, 17}, // Thunder
-        {6, 40, 29, 4, 7, 59, 64, 47},   // Water
+        {1, 34, 5, 26, 11, 9, 14, 43},    // Heaven
+        {25, 51, 3, 27, 24, 42, 21, 17},  // Thunder
+        {6, 40, 29, 4, 7, 59, 64, 47},    // Water
         {33, 62, 39, 52, 15, 53, 56, 31}, // Mountain
-        {12, 16, 8, 23, 2, 20, 35, 45},  // Earth
+        {12, 16, 8, 23, 2, 20, 35, 45},   // Earth
         {44, 32, 48, 18, 46, 57, 50, 28}, // Wind
         {13, 55, 63, 22, 36, 37, 30, 49}, // Fire
         {10, 54, 60, 41, 19, 61, 38, 58}, // Lake
@@ -70,15 +70,24 @@ private slots:
         QTest::addColumn<QList<int>>("lines");
         QTest::addColumn<QString>("primary");
         QTest::addColumn<QString>("second");
-        QTest::newRow("all young yang") << QList<int>{7, 7, 7, 7, 7, 7} << "111111" << "111111";
-        QTest::newRow("all young yin") << QList<int>{8, 8, 8, 8, 8, 8} << "000000" << "000000";
-        QTest::newRow("upper mountain") << QList<int>{7, 7, 7, 8, 8, 7} << "111100" << "111100";
-        QTest::newRow("upper thunder") << QList<int>{7, 7, 7, 7, 8, 8} << "111001" << "111001";
-        QTest::newRow("line 1 changes") << QList<int>{9, 7, 7, 8, 8, 8} << "111000" << "110000";
-        QTest::newRow("six old yin") << QList<int>{6, 6, 6, 6, 6, 6} << "000000" << "111111";
-        QTest::newRow("six old yang") << QList<int>{9, 9, 9, 9, 9, 9} << "111111" << "000000";
-        QTest::newRow("four lines") << QList<int>{7, 8, 7, 9} << "1011" << "1010";
-        QTest::newRow("nothing cast") << QList<int>{} << "" << "";
+        QTest::newRow("all young yang") << QList<int>{7, 7, 7, 7, 7, 7} << "111111"
+                                        << "111111";
+        QTest::newRow("all young yin") << QList<int>{8, 8, 8, 8, 8, 8} << "000000"
+                                       << "000000";
+        QTest::newRow("upper mountain") << QList<int>{7, 7, 7, 8, 8, 7} << "111100"
+                                        << "111100";
+        QTest::newRow("upper thunder") << QList<int>{7, 7, 7, 7, 8, 8} << "111001"
+                                       << "111001";
+        QTest::newRow("line 1 changes") << QList<int>{9, 7, 7, 8, 8, 8} << "111000"
+                                        << "110000";
+        QTest::newRow("six old yin") << QList<int>{6, 6, 6, 6, 6, 6} << "000000"
+                                     << "111111";
+        QTest::newRow("six old yang") << QList<int>{9, 9, 9, 9, 9, 9} << "111111"
+                                      << "000000";
+        QTest::newRow("four lines") << QList<int>{7, 8, 7, 9} << "1011"
+                                    << "1010";
+        QTest::newRow("nothing cast") << QList<int>{} << ""
+                                      << "";
     }
     void keys() {
         QFETCH(QList<int>, lines);
@@ -93,7 +102,8 @@ private slots:
 
     void glyphsAndReport() {
         const RefreshPass pass = refreshFrom(marks({9, 7, 6, 8, 8, 9}));
-        QCOMPARE(pass.report, QStringLiteral("Line 1 Changed\r\nLine 3 Changed\r\nLine 6 Changed\r\n"));
+        QCOMPARE(pass.report,
+                 QStringLiteral("Line 1 Changed\r\nLine 3 Changed\r\nLine 6 Changed\r\n"));
         QCOMPARE(pass.glyphs[0]->primary, QStringLiteral("------ o ------"));
         QCOMPARE(pass.glyphs[0]->second, QStringLiteral("------    ------"));
         QCOMPARE(pass.glyphs[1]->primary, QStringLiteral("----------------"));
@@ -161,10 +171,10 @@ private slots:
     }
 
     void lookupIsExact() {
-        for (const QString &key : {QString(), QStringLiteral("1"), QStringLiteral("11111"),
-                                   QStringLiteral("1111111"), QStringLiteral(" 111111"),
-                                   QStringLiteral("111111 "), QStringLiteral("11111x"),
-                                   QStringLiteral("222222")})
+        for (const QString &key :
+             {QString(), QStringLiteral("1"), QStringLiteral("11111"), QStringLiteral("1111111"),
+              QStringLiteral(" 111111"), QStringLiteral("111111 "), QStringLiteral("11111x"),
+              QStringLiteral("222222")})
             QVERIFY2(!HexagramCatalogue::lookup(key), qPrintable(key));
     }
 };

@@ -30,7 +30,9 @@ QString secondGlyph(LineValue value) {
     }
 }
 
-QString changedLineText(int line) { return QStringLiteral("Line %1 Changed").arg(line); }
+QString changedLineText(int line) {
+    return QStringLiteral("Line %1 Changed").arg(line);
+}
 
 RefreshPass refreshFrom(const MarksArray &marks) {
     RefreshPass pass;

@@ -52,7 +52,9 @@ const Catalogue &catalogue() {
 
 } // namespace
 
-const std::vector<HexagramEntry> &HexagramCatalogue::entries() { return catalogue().entries; }
+const std::vector<HexagramEntry> &HexagramCatalogue::entries() {
+    return catalogue().entries;
+}
 
 const HexagramEntry *HexagramCatalogue::lookup(const QString &key) {
     return catalogue().byKey.value(key, nullptr);

@@ -38,8 +38,7 @@ struct ShownMessage {
 
 class ScriptedMessageBoxes final : public MessageBoxes {
 public:
-    void inform(QWidget *parent, const QString &caption, const QString &text,
-                Icon icon) override;
+    void inform(QWidget *parent, const QString &caption, const QString &text, Icon icon) override;
     bool askYesNo(QWidget *parent, const QString &caption, const QString &text) override;
 
     QList<ShownMessage> shown;
