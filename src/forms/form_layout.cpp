@@ -25,7 +25,9 @@ static void initResources() {
 
 namespace hexacle::layout {
 
-int toPixels(int twips) { return qRound(twips / double(kTwipsPerPixel)); }
+int toPixels(int twips) {
+    return qRound(twips / double(kTwipsPerPixel));
+}
 
 QRect toPixels(int left, int top, int width, int height) {
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
@@ -290,8 +292,8 @@ void showText(QPlainTextEdit *box, const QString &text) {
 }
 
 Placement place(const OuterGeometry &outer, const QMargins &decorations, int menuBarHeight) {
-    const int client = toPixels(outer.height) - decorations.top() - decorations.bottom() -
-                       menuBarHeight;
+    const int client =
+        toPixels(outer.height) - decorations.top() - decorations.bottom() - menuBarHeight;
     const int minClient = toPixels(outer.minClient);
     const int maxClient = std::max(minClient, toPixels(outer.maxClient));
     const int width = toPixels(outer.width) - decorations.left() - decorations.right();

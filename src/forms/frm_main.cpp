@@ -44,8 +44,8 @@ void FrmMain::Close() {
 
 void FrmMain::connectHandlers() {
     connect(window_, &FormWindow::closing, this, &FrmMain::Form_Unload);
-    connect(window_->control<QPushButton>(QStringLiteral("cmdToss")), &QPushButton::clicked,
-            this, &FrmMain::cmdToss_Click);
+    connect(window_->control<QPushButton>(QStringLiteral("cmdToss")), &QPushButton::clicked, this,
+            &FrmMain::cmdToss_Click);
 }
 
 void FrmMain::Form_Load() {
@@ -85,9 +85,9 @@ void FrmMain::cmdToss_Click() {
 }
 
 void FrmMain::showCoin(int index, CoinFace face) {
-    const QString path = platform_.folder->path() +
-                         (face == CoinFace::Heads ? QLatin1String("/pics/heads.gif")
-                                                  : QLatin1String("/pics/tails.gif"));
+    const QString path =
+        platform_.folder->path() + (face == CoinFace::Heads ? QLatin1String("/pics/heads.gif")
+                                                            : QLatin1String("/pics/tails.gif"));
     // Read from disk each time, never from a cache; a picture that cannot be
     // read leaves the coin as it was.
     QImageReader reader(path);

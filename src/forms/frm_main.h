@@ -12,7 +12,6 @@ class QLabel;
 
 namespace hexacle {
 
-
 // Where the Reading window takes the querent's name and question from.
 class QuerentSource {
 public:

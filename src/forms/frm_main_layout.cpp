@@ -88,8 +88,8 @@ constexpr MenuItem kMenus[] = {
 
 const Form &frmMainLayout() {
     static const Form form{
-        Window{texts::kWindowCaption, 10290, 2535, verdana(8.25), Paint::SystemWindow},
-        kControls, kMenus};
+        Window{texts::kWindowCaption, 10290, 2535, verdana(8.25), Paint::SystemWindow}, kControls,
+        kMenus};
     return form;
 }
 

@@ -9,17 +9,21 @@
 
 namespace hexacle {
 
-ClockSeededRandom::ClockSeededRandom() { reseedFromClock(); }
+ClockSeededRandom::ClockSeededRandom() {
+    reseedFromClock();
+}
 
 void ClockSeededRandom::reseedFromClock() {
-    const auto ticks = static_cast<quint64>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    const auto ticks =
+        static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
     std::seed_seq seed{quint32(ticks), quint32(ticks >> 32), generator_.generate(),
                        generator_.generate()};
     generator_.seed(seed);
 }
 
-double ClockSeededRandom::next() { return generator_.generateDouble(); }
+double ClockSeededRandom::next() {
+    return generator_.generateDouble();
+}
 
 QString toDisplayLines(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -34,19 +38,24 @@ void SystemMessageBoxes::inform(QWidget *parent, const QString &caption, const Q
     box.exec();
 }
 
-bool SystemMessageBoxes::askYesNo(QWidget *parent, const QString &caption,
-                                  const QString &text) {
+bool SystemMessageBoxes::askYesNo(QWidget *parent, const QString &caption, const QString &text) {
     QMessageBox box(QMessageBox::Information, caption, toDisplayLines(text),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
-void DesktopBrowser::open(const QUrl &address) { QDesktopServices::openUrl(address); }
+void DesktopBrowser::open(const QUrl &address) {
+    QDesktopServices::openUrl(address);
+}
 
-QDate SystemCalendar::today() const { return QDate::currentDate(); }
+QDate SystemCalendar::today() const {
+    return QDate::currentDate();
+}
 
-QString ExecutableFolder::path() const { return QCoreApplication::applicationDirPath(); }
+QString ExecutableFolder::path() const {
+    return QCoreApplication::applicationDirPath();
+}
 
 Platform SystemPlatform::platform() {
     return Platform{&random_, &messages_, &browser_, &calendar_, &folder_};

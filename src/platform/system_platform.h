@@ -20,8 +20,7 @@ private:
 
 class SystemMessageBoxes final : public MessageBoxes {
 public:
-    void inform(QWidget *parent, const QString &caption, const QString &text,
-                Icon icon) override;
+    void inform(QWidget *parent, const QString &caption, const QString &text, Icon icon) override;
     bool askYesNo(QWidget *parent, const QString &caption, const QString &text) override;
 };
 
