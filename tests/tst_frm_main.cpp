@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace hexacle;
@@ -214,6 +215,78 @@ private slots:
         info->setFocus();
         QTest::keyClicks(info, "typed");
         QCOMPARE(text("txtUserInfo"), QStringLiteral("Name: \n\nQuestion: "));
+    }
+
+    void startAgainClearsAndHandsOver() {
+        for (int value : {7, 9, 6})
+            toss(value);
+        QPointer<FormWindow> old = window();
+        bool querentAskedWhileOpen = false;
+        connect(form.get(), &FrmMain::querentWanted, this, [&] {
+            // The Querent window is shown before the Reading window closes.
+            querentAskedWhileOpen = old && old->isVisible() && label(6)->text().isEmpty();
+        });
+        QSignalSpy exits(form.get(), &FrmMain::exitPath);
+        QTest::mouseClick(window()->control<QPushButton>("cmdStartAgain"), Qt::LeftButton);
+        QVERIFY(querentAskedWhileOpen);
+        QCOMPARE(exits.count(), 0);
+        QCOMPARE(form->tossCount, qint16(0));
+        QCOMPARE(form->marksArray, MarksArray{});
+        QVERIFY(!old || !old->isVisible());
+
+        // Reopened: built afresh, short, and the first toss fills slot 0 again.
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+        QVERIFY(window() != old.data());
+        for (int n = 1; n <= 12; ++n)
+            QVERIFY(label(n)->text().isEmpty());
+        QVERIFY(tossButton()->isEnabled());
+        QCOMPARE(window()->frameGeometry().topLeft(), QPoint(67, 67));
+        toss(8);
+        QCOMPARE(form->marksArray[0], LineValue(8));
+        QCOMPARE(label(6)->text(), kBroken);
+        QVERIFY(label(5)->text().isEmpty());
+    }
+
+    void startAgainFromTheMenuAfterAWholeReading() {
+        for (int i = 0; i < 6; ++i)
+            toss(7);
+        QSignalSpy wanted(form.get(), &FrmMain::querentWanted);
+        QSignalSpy exits(form.get(), &FrmMain::exitPath);
+        window()->menuAction("mnuStart")->trigger();
+        QCOMPARE(wanted.count(), 1);
+        QCOMPARE(exits.count(), 0);
+        QVERIFY(!form->isOpen() || !window()->isVisible());
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+        QVERIFY(window()->frameGeometry().height() < 300); // short again
+        QVERIFY(window()->control<QLabel>("lblJudgement")->text().isEmpty());
+    }
+
+    void everyOtherCloseTakesTheExitPath_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Exit button") << "cmdExit_1";
+        QTest::newRow("File Exit") << "mnuExit";
+        QTest::newRow("close box") << "close";
+    }
+    void everyOtherCloseTakesTheExitPath() {
+        QFETCH(QString, how);
+        toss(9);
+        QSignalSpy exits(form.get(), &FrmMain::exitPath);
+        QSignalSpy wanted(form.get(), &FrmMain::querentWanted);
+        if (how == "cmdExit_1") {
+            // The Exit button stands in the lower band: finish the reading first.
+            for (int i = 0; i < 5; ++i)
+                toss(7);
+            QTest::mouseClick(window()->control<QPushButton>(how), Qt::LeftButton);
+        } else if (how == "mnuExit") {
+            window()->menuAction(how)->trigger();
+        } else {
+            window()->close();
+        }
+        QCOMPARE(exits.count(), 1);
+        QCOMPARE(wanted.count(), 0);
+        QCOMPARE(form->marksArray, MarksArray{});
     }
 
     void menusStandInPlace() {

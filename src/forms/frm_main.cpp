@@ -43,9 +43,22 @@ void FrmMain::Close() {
 }
 
 void FrmMain::connectHandlers() {
-    connect(window_, &FormWindow::closing, this, &FrmMain::Form_Unload);
+    connect(window_, &FormWindow::closing, this, [this] {
+        // The closed window goes away on its own; the next opening builds a new one.
+        window_->disconnect(this);
+        window_.clear();
+        Form_Unload();
+    });
     connect(window_->control<QPushButton>(QStringLiteral("cmdToss")), &QPushButton::clicked, this,
             &FrmMain::cmdToss_Click);
+    connect(window_->control<QPushButton>(QStringLiteral("cmdStartAgain")), &QPushButton::clicked,
+            this, &FrmMain::cmdStartAgain_Click);
+    connect(window_->control<QPushButton>(QStringLiteral("cmdExit_1")), &QPushButton::clicked, this,
+            [this] { cmdExit_Click(1); });
+    connect(window_->menuAction(QStringLiteral("mnuStart")), &QAction::triggered, this,
+            &FrmMain::mnuStart_Click);
+    connect(window_->menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &FrmMain::mnuExit_Click);
 }
 
 void FrmMain::Form_Load() {
@@ -59,7 +72,28 @@ void FrmMain::Form_Load() {
 
 void FrmMain::Form_Unload() {
     marksArray.fill(0);
-    emit unloaded();
+    if (closingToStartAgain_) {
+        closingToStartAgain_ = false;
+        return;
+    }
+    emit exitPath();
+}
+
+void FrmMain::cmdStartAgain_Click() {
+    if (!window_)
+        return;
+    tossCount = 0;
+    for (int number = 1; number <= 12; ++number)
+        label(number)->clear();
+    emit querentWanted();
+    if (!window_)
+        return; // the Querent window ended the run instead
+    closingToStartAgain_ = true;
+    Close();
+}
+
+void FrmMain::cmdExit_Click(int) {
+    Close();
 }
 
 void FrmMain::cmdToss_Click() {

@@ -44,6 +44,10 @@ public:
     void Form_Load();
     void Form_Unload();
     void cmdToss_Click();
+    void cmdStartAgain_Click();
+    void mnuStart_Click() { cmdStartAgain_Click(); }
+    void cmdExit_Click(int index);
+    void mnuExit_Click() { Close(); }
 
     void DisplayChangedLines(MarksArray &marks);
     // Both return the key they built; only the primary one is looked up.
@@ -52,7 +56,10 @@ public:
     void Display_Judgement(const QString &strVal);
 
 signals:
-    void unloaded();
+    // Start Again wants the Querent window shown, before this window closes.
+    void querentWanted();
+    // The window closed other than by Start Again: the program is to end.
+    void exitPath();
 
 private:
     void showCoin(int index, CoinFace face);
@@ -62,6 +69,7 @@ private:
     Platform platform_;
     const QuerentSource *querent_ = nullptr;
     QPointer<FormWindow> window_;
+    bool closingToStartAgain_ = false;
     QString name_;
     QString question_;
 };
