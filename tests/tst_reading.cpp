@@ -3,6 +3,7 @@
 
 #include "reading/changing_lines.h"
 #include "reading/derivation.h"
+#include "reading/querent.h"
 #include "texts/hexagram_catalogue.h"
 
 #include <QSet>
@@ -168,6 +169,30 @@ private slots:
         const auto &entries = HexagramCatalogue::entries();
         for (std::size_t n = 0; n < entries.size(); ++n)
             QCOMPARE(entries[n].key, trigrams[int(n / 8)] + trigrams[int(n % 8)]);
+    }
+
+    void nameFilter() {
+        QList<int> accepted;
+        for (int code = 0; code < 256; ++code)
+            if (isAcceptedNameCode(code))
+                accepted << code;
+        QCOMPARE(accepted.size(), 26 + 26 + 3);
+        for (int code : std::initializer_list<int>{'A', 'Z', 'a', 'z', ' ', 8, 127})
+            QVERIFY(isAcceptedNameCode(code));
+        // Neighbours of the accepted ranges, digits, Enter, copy and paste, accents.
+        for (int code :
+             std::initializer_list<int>{'@', '[', '`', '{', '7', '.', 13, 3, 22, 9, 0xE9, 0x4E2D})
+            QVERIFY2(!isAcceptedNameCode(code), qPrintable(QString::number(code)));
+    }
+
+    void trimmingAndInfo() {
+        QCOMPARE(trimSpaces("   "), QString());
+        QCOMPARE(trimSpaces("  Will it  rain?\r\nSoon  "),
+                 QStringLiteral("Will it  rain?\r\nSoon"));
+        QCOMPARE(trimSpaces("\tAnn\n"), QStringLiteral("\tAnn\n")); // only spaces go
+        QCOMPARE(querentInfo("Ann", "Will it rain?"),
+                 QStringLiteral("Name: Ann\r\n\r\nQuestion: Will it rain?"));
+        QCOMPARE(querentInfo({}, {}), QStringLiteral("Name: \r\n\r\nQuestion: "));
     }
 
     void lookupIsExact() {
