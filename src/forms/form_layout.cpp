@@ -1,14 +1,20 @@
 #include "forms/form_layout.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QString>
+#include <QStyle>
 
 #include <algorithm>
 #include <map>
@@ -56,6 +62,43 @@ QFont toQFont(const Font &font, const QFont &windowFont) {
     result.setUnderline(font.underline);
     result.setStyleHint(QFont::SansSerif);
     return result;
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
+    // A click is a press and a release of the left button over the label.
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+// Drawn by tools/draw_icons.py, which places the fingertip at this pixel.
+constexpr int kHandHotX = 6;
+constexpr int kHandHotY = 1;
+
+QCursor colourHandPointer() {
+    initResources();
+    return QCursor(QPixmap(QStringLiteral(":/hexacle/hand_colour.ico")), kHandHotX, kHandHotY);
+}
+
+QCursor monoHandPointer() {
+    initResources();
+    return QCursor(QPixmap(QStringLiteral(":/hexacle/hand_mono.ico")), kHandHotX, kHandHotY);
+}
+
+bool textFits(const QFont &font, const QSize &size, const QString &text, bool wrap) {
+    const QFontMetrics metrics(font);
+    const QRect needed =
+        metrics.boundingRect(QRect(0, 0, size.width(), 1 << 20),
+                             Qt::AlignLeft | Qt::AlignTop | (wrap ? Qt::TextWordWrap : 0), text);
+    return needed.width() <= size.width() && needed.height() <= size.height();
 }
 
 QString labelText(const char *caption) {
@@ -130,7 +173,8 @@ QWidget *makeFrame(const Control &c, QWidget *parent) {
 }
 
 QWidget *makeLabel(const Control &c, QWidget *parent) {
-    auto *label = new QLabel(parent);
+    const bool link = c.flags & (HandColour | HandMono);
+    QLabel *label = link ? new LinkLabel(parent) : new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setText(labelText(c.caption));
     label->setWordWrap(c.flags & WordWrap);
@@ -138,15 +182,27 @@ QWidget *makeLabel(const Control &c, QWidget *parent) {
     if (!(c.flags & Transparent))
         paintBackground(label, c.back, QPalette::Window);
     paintText(label, c.fore, QPalette::WindowText);
-    if (c.flags & (HandColour | HandMono))
-        label->setCursor(Qt::PointingHandCursor);
+    if (c.flags & HandColour)
+        label->setCursor(colourHandPointer());
+    else if (c.flags & HandMono)
+        label->setCursor(monoHandPointer());
     return label;
 }
 
+QWidget *makeLineBox(const Control &c, QWidget *parent) {
+    auto *box = new QLineEdit(QString::fromLatin1(c.caption), parent);
+    box->setReadOnly(c.flags & ReadOnly);
+    if (c.back != Paint::Default)
+        paintBackground(box, c.back, QPalette::Base);
+    paintText(box, c.fore, QPalette::Text);
+    return box;
+}
+
 QWidget *makeTextBox(const Control &c, QWidget *parent) {
+    if (!(c.flags & MultiLine))
+        return makeLineBox(c, parent);
     auto *box = new QPlainTextEdit(parent);
-    box->setLineWrapMode((c.flags & MultiLine) ? QPlainTextEdit::WidgetWidth
-                                               : QPlainTextEdit::NoWrap);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setVerticalScrollBarPolicy((c.flags & VScroll) ? Qt::ScrollBarAlwaysOn
                                                         : Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -206,6 +262,28 @@ QWidget *makeControl(const Control &c, QWidget *parent) {
     return nullptr;
 }
 
+// Steps the point size down until the caption shows whole in the control.
+void fitText(QWidget *widget, const QString &text, bool wrap, const QMargins &inside) {
+    const QSize room = widget->size().shrunkBy(inside);
+    QFont font = widget->font();
+    const qreal smallest = font.pointSizeF() * 0.75;
+    while (!textFits(font, room, text, wrap) && font.pointSizeF() - 0.25 >= smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    widget->setFont(font);
+}
+
+void fitCaption(QWidget *widget, const Control &c) {
+    if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        // Room inside the button's bevel, as its style draws the caption.
+        const int side = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        const int edge =
+            button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        fitText(widget, labelText(c.caption), false, QMargins(side, edge, side, edge));
+    } else if (auto *label = qobject_cast<QLabel *>(widget)) {
+        fitText(widget, label->text(), label->wordWrap(), QMargins());
+    }
+}
+
 } // namespace
 
 void buildControls(QWidget *window, QWidget *client, const Form &form) {
@@ -213,7 +291,7 @@ void buildControls(QWidget *window, QWidget *client, const Form &form) {
     installFontFallbacks();
     const Window &w = form.window;
     window->setWindowTitle(QString::fromLatin1(w.caption));
-    window->setWindowIcon(QIcon(QStringLiteral(":/hexacle/coin.gif")));
+    window->setWindowIcon(QIcon(QStringLiteral(":/hexacle/coin.ico")));
     const QFont windowFont = toQFont(w.font, QApplication::font());
     window->setFont(windowFont);
     paintBackground(client, w.background, QPalette::Window);
@@ -233,8 +311,16 @@ void buildControls(QWidget *window, QWidget *client, const Form &form) {
         } else {
             widget->setGeometry(toPixels(c.left, c.top, c.width, c.height));
         }
+        if (c.flags & FitText)
+            fitCaption(widget, c);
         if (c.flags & AutoSize)
             widget->resize(widget->sizeHint());
+        if (c.flags & CancelButton) {
+            // Esc anywhere in the window presses the cancel button.
+            auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+            QObject::connect(escape, &QShortcut::activated, static_cast<QPushButton *>(widget),
+                             &QPushButton::click);
+        }
         if (c.tag)
             widget->setProperty("tag", QString::fromLatin1(c.tag));
         if (c.kind == Kind::Frame)

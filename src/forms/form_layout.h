@@ -4,6 +4,7 @@
 // and built from those tables by one mechanism. Twips become logical pixels in
 // exactly one place: toPixels().
 
+#include <QLabel>
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
@@ -12,6 +13,8 @@
 #include <span>
 
 class QAction;
+class QCursor;
+class QMouseEvent;
 class QFont;
 class QMenuBar;
 class QPlainTextEdit;
@@ -62,6 +65,10 @@ enum Flag : unsigned {
     FlatBorder = 1u << 12,
     InFront = 1u << 13, // in front of siblings sharing its place
     CoinPicture = 1u << 14,
+    // The caption must show whole inside the rectangle: where the font at hand
+    // is wider than the one the window was designed with, the size steps down
+    // (same family) until it does.
+    FitText = 1u << 15,
 };
 
 struct Control {
@@ -107,6 +114,32 @@ QFont toQFont(const Font &font, const QFont &windowFont);
 // A label shows "&&" as one ampersand and drops a lone one (labels have no
 // access keys).
 QString labelText(const char *caption);
+
+// A label that reacts to the mouse: the link labels (those with a hand
+// pointer) are built as these, and report a click as `clicked`.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// The hand pointers; their hot spot is the tip of the index finger.
+QCursor colourHandPointer();
+QCursor monoHandPointer();
+
+// Whether `text` shows whole in a `size` box in `font`, the way a label draws
+// it (top-aligned, wrapped at word boundaries when `wrap`).
+bool textFits(const QFont &font, const QSize &size, const QString &text, bool wrap);
 
 // Applies the window-level settings (caption, font, background, icon) and
 // builds the controls into `client`, the area below any menu bar.

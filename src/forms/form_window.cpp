@@ -1,9 +1,26 @@
 #include "forms/form_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace hexacle {
+
+namespace {
+
+// Windows open centred on the screen (of their owner, if they have one).
+void centreOnScreen(QWidget *window) {
+    const QWidget *owner = window->parentWidget();
+    QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(), window->size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+} // namespace
 
 FormWindow::FormWindow(const layout::Form &form, QWidget *parent) : QMainWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -19,6 +36,7 @@ FormWindow::FormWindow(const layout::Form &form, QWidget *parent) : QMainWindow(
     const QSize designSize(layout::toPixels(form.window.clientWidth),
                            layout::toPixels(form.window.clientHeight));
     setFixedSize(designSize.width(), designSize.height() + menuBar()->sizeHint().height());
+    centreOnScreen(this);
 }
 
 QAction *FormWindow::menuAction(const QString &name) const {
@@ -60,6 +78,17 @@ bool FormWindow::event(QEvent *event) {
         decorations() != appliedDecorations_)
         applyOuterGeometry();
     return handled;
+}
+
+FormDialog::FormDialog(const layout::Form &form, QWidget *parent) : QDialog(parent) {
+    // Fixed dialog frame, close button only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+    layout::buildControls(this, this, form);
+    setFixedSize(layout::toPixels(form.window.clientWidth),
+                 layout::toPixels(form.window.clientHeight));
+    centreOnScreen(this);
 }
 
 } // namespace hexacle

@@ -2,6 +2,7 @@
 
 #include "forms/form_layout.h"
 
+#include <QDialog>
 #include <QMainWindow>
 #include <QMargins>
 
@@ -44,6 +45,16 @@ private:
     QWidget *client_ = nullptr;
     std::optional<layout::OuterGeometry> outer_;
     QMargins appliedDecorations_;
+};
+
+// A fixed dialog built from its layout, for windows without a menu bar. Shown
+// modal over the window that opens it.
+class FormDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit FormDialog(const layout::Form &form, QWidget *parent = nullptr);
+
+    template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
 };
 
 } // namespace hexacle

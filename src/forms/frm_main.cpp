@@ -1,8 +1,11 @@
 #include "forms/frm_main.h"
 
 #include "forms/form_window.h"
+#include "forms/frm_about.h"
 #include "forms/frm_main_layout.h"
+#include "links/link_wiring.h"
 #include "reading/changing_lines.h"
+#include "reading/querent.h"
 #include "texts/hexagram_catalogue.h"
 
 #include <QAction>
@@ -59,6 +62,9 @@ void FrmMain::connectHandlers() {
             &FrmMain::mnuStart_Click);
     connect(window_->menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &FrmMain::mnuExit_Click);
+    connect(window_->menuAction(QStringLiteral("mnuAbout")), &QAction::triggered, this,
+            [this] { FrmAbout(platform_).Show(window_); });
+    connectPageLinks(window_, u"FrmMain", PageOpeners(platform_.browser));
 }
 
 void FrmMain::Form_Load() {
@@ -66,8 +72,7 @@ void FrmMain::Form_Load() {
     name_ = querent_ ? querent_->userName() : QString();
     question_ = querent_ ? querent_->userQuestion() : QString();
     layout::showText(window_->control<QPlainTextEdit>(QStringLiteral("txtUserInfo")),
-                     QLatin1String("Name: ") + name_ + QLatin1String("\r\n\r\nQuestion: ") +
-                         question_);
+                     querentInfo(name_, question_));
 }
 
 void FrmMain::Form_Unload() {

@@ -21,4 +21,7 @@ inline constexpr char kCoBrandOffer[] =
     "Put your site's name &&  link here. See \"Help\" for details.    "
     "Click Here for more info on co-branding.";
 
+// The address of the maker's home page, as the About window names it.
+constexpr const char *homePageAddress() { return "http://" HEXACLE_WEB_HOST; }
+
 } // namespace hexacle::texts

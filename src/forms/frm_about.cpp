@@ -1,0 +1,37 @@
+#include "forms/frm_about.h"
+
+#include "forms/frm_about_layout.h"
+#include "links/link_wiring.h"
+
+#include <QPushButton>
+
+namespace hexacle {
+
+FrmAbout::FrmAbout(const Platform &platform, QObject *parent)
+    : QObject(parent), platform_(platform) {}
+
+FrmAbout::~FrmAbout() {
+    delete window_;
+}
+
+void FrmAbout::Show(QWidget *owner) {
+    if (window_)
+        return;
+    window_ = new FormDialog(frmAboutLayout(), owner);
+    connect(window_->control<QPushButton>(QStringLiteral("cmdOK")), &QPushButton::clicked, this,
+            &FrmAbout::cmdOK_Click);
+    connect(window_->control<layout::LinkLabel>(QStringLiteral("lblHomePage")),
+            &layout::LinkLabel::clicked, this, &FrmAbout::homePageClicked);
+    connect(window_->control<layout::LinkLabel>(QStringLiteral("lblCoBrand")),
+            &layout::LinkLabel::clicked, this, &FrmAbout::coBrandClicked);
+    connectPageLinks(window_, u"frmAbout", PageOpeners(platform_.browser));
+    window_->exec();
+    delete window_;
+}
+
+void FrmAbout::cmdOK_Click() {
+    if (window_)
+        window_->accept();
+}
+
+} // namespace hexacle

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "forms/form_window.h"
+#include "platform/platform.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace hexacle {
+
+// The About window. Nothing survives from one opening to the next: each
+// Show() builds the window afresh from its layout.
+class FrmAbout : public QObject {
+    Q_OBJECT
+public:
+    explicit FrmAbout(const Platform &platform, QObject *parent = nullptr);
+    ~FrmAbout() override;
+
+    // Shows the window modal over `owner` and returns once it has closed.
+    void Show(QWidget *owner);
+    bool isOpen() const { return !window_.isNull(); }
+    FormDialog *window() const { return window_; }
+
+    void cmdOK_Click();
+
+signals:
+    // Clicks on the two link labels, for the page openers to answer; the
+    // window stays open.
+    void homePageClicked();
+    void coBrandClicked();
+
+private:
+    Platform platform_;
+    QPointer<FormDialog> window_;
+};
+
+} // namespace hexacle

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "forms/form_layout.h"
+
+namespace hexacle {
+
+// The About window as laid out.
+const layout::Form &frmAboutLayout();
+
+} // namespace hexacle

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "forms/form_layout.h"
+
+namespace hexacle {
+
+// The Querent window as laid out.
+const layout::Form &frmStartLayout();
+
+} // namespace hexacle
