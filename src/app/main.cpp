@@ -1,4 +1,4 @@
-#include "forms/frm_main.h"
+#include "app/application.h"
 #include "platform/system_platform.h"
 
 #include <QApplication>
@@ -8,7 +8,9 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("HexacleFree"));
 
     hexacle::SystemPlatform system;
-    hexacle::FrmMain reading(system.platform());
-    reading.Show();
+    hexacle::LockFileGuard guard;
+    hexacle::Application run(system.platform(), guard);
+    if (!run.start())
+        return run.exitCode();
     return QApplication::exec();
 }

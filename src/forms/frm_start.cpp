@@ -4,7 +4,16 @@
 #include "forms/frm_start_layout.h"
 #include "links/link_wiring.h"
 
+#include "forms/promotion_texts.h"
+#include "links/update_reminder.h"
+#include "reading/querent.h"
+
 #include <QAction>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace hexacle {
 
@@ -23,6 +32,9 @@ void FrmStart::Show() {
     if (!window_) {
         window_ = new FormWindow(frmStartLayout());
         connectHandlers();
+        Form_Load();
+        if (!window_)
+            return; // the opening steps ended the run
     }
     window_->show();
     window_->raise();
@@ -35,9 +47,116 @@ void FrmStart::Close() {
 }
 
 void FrmStart::connectHandlers() {
+    connect(window_, &FormWindow::closing, this, [this] {
+        // The closed window goes away on its own; the next opening builds a new one.
+        window_->disconnect(this);
+        window_->control<QLineEdit>(QStringLiteral("txtName"))->removeEventFilter(this);
+        window_.clear();
+        Form_Unload();
+    });
+    window_->control<QLineEdit>(QStringLiteral("txtName"))->installEventFilter(this);
+    connect(window_->control<QPushButton>(QStringLiteral("cmdProceed")), &QPushButton::clicked,
+            this, &FrmStart::cmdProceed_Click);
+    connect(window_->control<QPushButton>(QStringLiteral("cmdExit")), &QPushButton::clicked, this,
+            &FrmStart::cmdExit_Click);
+    connect(window_->menuAction(QStringLiteral("mnuNext")), &QAction::triggered, this,
+            &FrmStart::mnuNext_Click);
+    connect(window_->menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &FrmStart::mnuExit_Click);
     connect(window_->menuAction(QStringLiteral("mnuAbout")), &QAction::triggered, this,
             &FrmStart::mnuAbout_Click);
     connectPageLinks(window_, u"frmStart", PageOpeners(platform_.browser));
+}
+
+void FrmStart::Form_Load() {
+    UpdateReminder(platform_);
+    if (!QDir(platform_.folder->path() + QLatin1String("/pics")).exists()) {
+        platform_.messages->inform(window_, QStringLiteral("Hexacle Free"),
+                                   QStringLiteral("Files Needed To Run Hexacle Free Are Missing\r"
+                                                  "Please Reinstall Software."),
+                                   MessageBoxes::Icon::Information);
+        emit exitPath();
+    }
+}
+
+void FrmStart::Form_Unload() {
+    if (closingForNext_) {
+        closingForNext_ = false;
+        return;
+    }
+    emit exitPath();
+}
+
+bool FrmStart::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    // Only keys that type a character are filtered; arrows, Delete, Home and
+    // focus keys are not typing.
+    if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+        key->key() == Qt::Key_Delete)
+        return false;
+    int code = key->text().front().unicode();
+    txtName_KeyPress(code);
+    return code == 0;
+}
+
+void FrmStart::txtName_KeyPress(int &KeyAscii) {
+    if (isAcceptedNameCode(KeyAscii))
+        return;
+    KeyAscii = 0;
+    platform_.messages->inform(window_, QLatin1String(texts::kAppTitle),
+                               QStringLiteral("Please Enter Only Characters"),
+                               MessageBoxes::Icon::None);
+    if (window_)
+        window_->control<QLineEdit>(QStringLiteral("txtName"))->setFocus();
+}
+
+bool FrmStart::acceptEntry() {
+    auto *name = window_->control<QLineEdit>(QStringLiteral("txtName"));
+    auto *question = window_->control<QPlainTextEdit>(QStringLiteral("txtQuestion"));
+    if (name->text().isEmpty()) {
+        platform_.messages->inform(window_, QLatin1String(texts::kAppTitle),
+                                   QStringLiteral("Please Enter Your Name"),
+                                   MessageBoxes::Icon::Information);
+        name->setFocus();
+        return false;
+    }
+    if (question->toPlainText().isEmpty()) {
+        platform_.messages->inform(window_, QLatin1String(texts::kAppTitle),
+                                   QStringLiteral("Please Enter Your Question"),
+                                   MessageBoxes::Icon::Information);
+        question->setFocus();
+        return false;
+    }
+    userName_ = trimSpaces(name->text());
+    // The box holds lines joined by "\n"; the reading shows them as typed.
+    userQuestion_ =
+        trimSpaces(question->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n")));
+    return true;
+}
+
+void FrmStart::cmdProceed_Click() {
+    if (!window_ || !acceptEntry())
+        return;
+    emit readingWanted();
+    if (!window_)
+        return;
+    closingForNext_ = true;
+    Close();
+}
+
+void FrmStart::mnuNext_Click() {
+    if (!window_ || !acceptEntry())
+        return;
+    emit readingWanted();
+    // Kept open with its texts, out of sight, for the next Start Again.
+    if (window_)
+        window_->hide();
+}
+
+void FrmStart::cmdExit_Click() {
+    Close();
 }
 
 void FrmStart::mnuAbout_Click() {

@@ -27,15 +27,35 @@ public:
     QString userName() const override { return userName_; }
     QString userQuestion() const override { return userQuestion_; }
 
+    void Form_Load();
+    void Form_Unload();
+    // Takes a typed character's code; a refused one becomes 0.
+    void txtName_KeyPress(int &KeyAscii);
+    void cmdProceed_Click();
+    void mnuNext_Click();
+    void cmdExit_Click();
+    void mnuExit_Click() { cmdExit_Click(); }
     void mnuAbout_Click();
+
+signals:
+    // "Next" accepted the name and question: the Reading window is to open.
+    void readingWanted();
+    // The window closed other than by "Next", or the pictures are missing.
+    void exitPath();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void connectHandlers();
+    // Checks both boxes and takes their texts; false when one was empty.
+    bool acceptEntry();
 
     Platform platform_;
     QPointer<FormWindow> window_;
     QString userName_;
     QString userQuestion_;
+    bool closingForNext_ = false;
 };
 
 } // namespace hexacle

@@ -53,6 +53,14 @@ public:
     virtual QString path() const = 0;
 };
 
+// Where the per-user settings store lives: the path of its INI file, or the
+// empty text for the platform's native per-user store (the registry on Windows).
+class SettingsLocation {
+public:
+    virtual ~SettingsLocation() = default;
+    virtual QString iniFile() const = 0;
+};
+
 // The services one run of the program uses. Not owned.
 struct Platform {
     RandomSource *random = nullptr;
@@ -60,6 +68,7 @@ struct Platform {
     Browser *browser = nullptr;
     Calendar *calendar = nullptr;
     ProgramFolder *folder = nullptr;
+    SettingsLocation *settings = nullptr;
 };
 
 } // namespace hexacle

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include <chrono>
 #include <random>
@@ -57,8 +58,18 @@ QString ExecutableFolder::path() const {
     return QCoreApplication::applicationDirPath();
 }
 
+QString UserSettingsLocation::iniFile() const {
+#ifdef Q_OS_WIN
+    return {};
+#else
+    const QString app = QCoreApplication::applicationName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + app + QLatin1Char('/') + app + QLatin1String(".ini");
+#endif
+}
+
 Platform SystemPlatform::platform() {
-    return Platform{&random_, &messages_, &browser_, &calendar_, &folder_};
+    return Platform{&random_, &messages_, &browser_, &calendar_, &folder_, &settings_};
 }
 
 } // namespace hexacle

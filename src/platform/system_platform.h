@@ -39,6 +39,13 @@ public:
     QString path() const override;
 };
 
+// $XDG_CONFIG_HOME (or ~/.config)/<app>/<app>.ini, <app> being the
+// application name; the registry on Windows.
+class UserSettingsLocation final : public SettingsLocation {
+public:
+    QString iniFile() const override;
+};
+
 // Owns the real services and lends them out as a Platform.
 class SystemPlatform {
 public:
@@ -50,6 +57,7 @@ private:
     DesktopBrowser browser_;
     SystemCalendar calendar_;
     ExecutableFolder folder_;
+    UserSettingsLocation settings_;
 };
 
 // Message box texts use "\r" or "\r\n" between lines; Qt wants "\n".

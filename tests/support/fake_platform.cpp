@@ -44,4 +44,7 @@ QString TemporaryProgramFolder::picture(const QString &name) const {
     return dir.path() + QLatin1String("/pics/") + name;
 }
 
+TemporarySettingsLocation::TemporarySettingsLocation()
+    : file(dir.path() + QLatin1String("/config/HexacleFree/HexacleFree.ini")) {}
+
 } // namespace hexacle::test

@@ -67,14 +67,26 @@ public:
     QTemporaryDir dir;
 };
 
+// A settings store in a temporary directory; `file` may be pointed elsewhere.
+class TemporarySettingsLocation final : public SettingsLocation {
+public:
+    TemporarySettingsLocation();
+    QString iniFile() const override { return file; }
+    QTemporaryDir dir;
+    QString file;
+};
+
 struct FakePlatform {
     ScriptedRandom random;
     ScriptedMessageBoxes messages;
     RecordingBrowser browser;
     FixedCalendar calendar;
     TemporaryProgramFolder folder;
+    TemporarySettingsLocation settings;
 
-    Platform platform() { return Platform{&random, &messages, &browser, &calendar, &folder}; }
+    Platform platform() {
+        return Platform{&random, &messages, &browser, &calendar, &folder, &settings};
+    }
 };
 
 } // namespace hexacle::test
