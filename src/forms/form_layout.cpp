@@ -203,9 +203,12 @@ QWidget *makeTextBox(const Control &c, QWidget *parent) {
         return makeLineBox(c, parent);
     auto *box = new QPlainTextEdit(parent);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Lines break between words only: breaking one huge pasted word anywhere
+    // costs minutes of layout. A word wider than the box scrolls sideways.
+    box->setWordWrapMode(QTextOption::WordWrap);
     box->setVerticalScrollBarPolicy((c.flags & VScroll) ? Qt::ScrollBarAlwaysOn
                                                         : Qt::ScrollBarAlwaysOff);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     if (c.flags & ReadOnly) {
         // Read-only, yet its text can be selected and copied.
         box->setReadOnly(true);

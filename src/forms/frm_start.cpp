@@ -96,7 +96,10 @@ bool FrmStart::eventFilter(QObject *watched, QEvent *event) {
     if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
         key->key() == Qt::Key_Delete)
         return false;
-    int code = key->text().front().unicode();
+    // Control with a letter types a control code, as Ctrl+V types 22.
+    const bool control = key->modifiers().testFlag(Qt::ControlModifier) &&
+                         key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z;
+    int code = control ? key->key() - Qt::Key_A + 1 : key->text().front().unicode();
     txtName_KeyPress(code);
     return code == 0;
 }

@@ -22,10 +22,14 @@ void ScriptedRandom::pushLine(int value) {
 void ScriptedMessageBoxes::inform(QWidget *, const QString &caption, const QString &text,
                                   Icon icon) {
     shown.append({caption, text, icon, false});
+    if (onShown)
+        onShown(shown.back());
 }
 
 bool ScriptedMessageBoxes::askYesNo(QWidget *, const QString &caption, const QString &text) {
     shown.append({caption, text, Icon::Information, true});
+    if (onShown)
+        onShown(shown.back());
     if (answers.empty())
         return false;
     const bool yes = answers.front();

@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 
 namespace hexacle::test {
 
@@ -43,6 +44,8 @@ public:
 
     QList<ShownMessage> shown;
     std::deque<bool> answers; // for questions; No once it runs out
+    // Runs while the message is up, as the program waits for it.
+    std::function<void(const ShownMessage &)> onShown;
 };
 
 class RecordingBrowser final : public Browser {
