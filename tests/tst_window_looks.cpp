@@ -282,7 +282,8 @@ private slots:
                 QRect rect;
                 if (auto *label = qobject_cast<QLabel *>(w)) {
                     if (!label->pixmap().isNull())
-                        rect = QRect(label->mapTo(client, QPoint()), label->pixmap().size());
+                        rect = QRect(label->mapTo(client, QPoint()),
+                                     label->pixmap().deviceIndependentSize().toSize());
                     else if (!label->text().isEmpty())
                         rect = textArea(label, client);
                     else

@@ -161,9 +161,13 @@ private slots:
         QVERIFY(start.userName().isEmpty());
         QVERIFY(start.userQuestion().isEmpty());
 
-        // The name has the focus; Tab walks name, question, Next, Exit and round.
+        // The name has the focus; Tab walks name, question, the forum link,
+        // Next, Exit, the offer in front and round (the offer behind it is
+        // skipped).
         QCOMPARE(QApplication::focusWidget(), name);
-        const QList<QWidget *> order{question, next, exit, name};
+        auto *forum = window->control<QWidget>(QStringLiteral("Label14"));
+        auto *offer = window->control<QWidget>(QStringLiteral("lblFullBrand"));
+        const QList<QWidget *> order{question, forum, next, exit, offer, name};
         for (QWidget *expected : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected);

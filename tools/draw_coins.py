@@ -1,6 +1,8 @@
 #!/usr/bin/python3
 """Draws the coin pictures: the 60 x 60 coin picture shown at start, and the
-heads and tails faces shown after a toss. Run from the repository root:
+heads and tails faces shown after a toss, each also at 120 x 120 as
+"name@2x.gif" for screens with two device pixels to the pixel. Run from the
+repository root:
     /usr/bin/python3 tools/draw_coins.py
 Needs Debian's python3-pil. Writes GIF89a files with a 16-colour palette."""
 
@@ -58,9 +60,12 @@ def tails_marks(draw):
 
 
 def save(image, path):
-    small = image.resize((SIZE, SIZE), Image.LANCZOS)
-    small.quantize(colors=16, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE).save(
-        path, "GIF", interlace=False, optimize=False, comment=b"Hexacle")
+    # The same drawing shrunk twice: to 60 x 60, and to 120 x 120 beside it.
+    for factor, name in ((1, path), (2, path.replace(".gif", "@2x.gif"))):
+        small = image.resize((SIZE * factor, SIZE * factor), Image.LANCZOS)
+        small.quantize(colors=16, method=Image.Quantize.MEDIANCUT,
+                       dither=Image.Dither.NONE).save(
+            name, "GIF", interlace=False, optimize=False, comment=b"Hexacle")
 
 
 def draw(marks, rim=True):

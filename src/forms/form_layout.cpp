@@ -1,9 +1,15 @@
 #include "forms/form_layout.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QBuffer>
 #include <QCursor>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,6 +21,8 @@
 #include <QShortcut>
 #include <QString>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include <algorithm>
 #include <map>
@@ -64,6 +72,78 @@ QFont toQFont(const Font &font, const QFont &windowFont) {
     return result;
 }
 
+namespace {
+
+// Screen readers are told a link label is a link, named by its text, that
+// can be pressed.
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override {
+        if (action == pressAction())
+            static_cast<LinkLabel *>(widget())->activate();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *linkLabelAccessible(const QString &className, QObject *object) {
+    if (object && object->isWidgetType() &&
+        className == QLatin1String(LinkLabel::staticMetaObject.className()))
+        return new LinkLabelAccessible(static_cast<LinkLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(linkLabelAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    // Tab reaches it; a click opens the page without taking the focus.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event) {
+    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                       event->key() == Qt::Key_Space;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!press || !plain) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        activate();
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
 void LinkLabel::mousePressEvent(QMouseEvent *event) {
     pressed_ = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
@@ -91,6 +171,67 @@ QCursor colourHandPointer() {
 QCursor monoHandPointer() {
     initResources();
     return QCursor(QPixmap(QStringLiteral(":/hexacle/hand_mono.ico")), kHandHotX, kHandHotY);
+}
+
+void bringToFront(QWidget *widget) {
+    if (!widget)
+        return;
+    widget->raise();
+    QWidget *parent = widget->parentWidget();
+    if (!parent)
+        return;
+    // children() runs from the back to the front.
+    const QObjectList &order = parent->children();
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        auto *label = qobject_cast<LinkLabel *>(order[i]);
+        if (!label)
+            continue;
+        bool covered = false;
+        for (qsizetype j = i + 1; j < order.size() && !covered; ++j) {
+            const auto *above = qobject_cast<const LinkLabel *>(order[j]);
+            covered = above && !above->isHidden() && above->geometry().contains(label->geometry());
+        }
+        label->setFocusPolicy(covered ? Qt::NoFocus : Qt::TabFocus);
+    }
+}
+
+namespace {
+
+// The picture in the file, or nothing when it cannot be read whole. Qt's GIF
+// reader shows as much as it got of a file cut off partway, so a GIF must end
+// with its trailer.
+QImage readWholePicture(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = file.readAll();
+    if (bytes.startsWith("GIF8")) {
+        qsizetype end = bytes.size();
+        while (end > 0 && bytes[end - 1] == '\0')
+            --end;
+        if (end == 0 || bytes[end - 1] != ';')
+            return {};
+    }
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer).read();
+}
+
+} // namespace
+
+QPixmap loadPicture(const QString &path, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1) {
+        const QFileInfo plain(path);
+        const QString larger = plain.path() + QLatin1Char('/') + plain.completeBaseName() +
+                               QLatin1String("@2x.") + plain.suffix();
+        QImage image = readWholePicture(larger);
+        if (!image.isNull()) {
+            image.setDevicePixelRatio(2);
+            return QPixmap::fromImage(image);
+        }
+    }
+    const QImage image = readWholePicture(path);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
 bool textFits(const QFont &font, const QSize &size, const QString &text, bool wrap) {
@@ -233,8 +374,11 @@ QWidget *makeButton(const Control &c, QWidget *parent) {
 
 QWidget *makePicture(const Control &c, QWidget *parent) {
     auto *picture = new QLabel(parent);
-    if (c.flags & CoinPicture)
-        picture->setPixmap(QPixmap(QStringLiteral(":/hexacle/coin.gif")));
+    if (c.flags & CoinPicture) {
+        picture->setPixmap(
+            loadPicture(QStringLiteral(":/hexacle/coin.gif"), picture->devicePixelRatioF()));
+        picture->setAccessibleName(QStringLiteral("coin"));
+    }
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (c.back != Paint::Default)
         paintBackground(picture, c.back, QPalette::Window);
@@ -326,9 +470,12 @@ void buildControls(QWidget *window, QWidget *client, const Form &form) {
         }
         if (c.tag)
             widget->setProperty("tag", QString::fromLatin1(c.tag));
+        if (c.accessibleName)
+            widget->setAccessibleName(QString::fromLatin1(c.accessibleName));
         if (c.kind == Kind::Frame)
             containers[widget->objectName()] = widget;
-        if (c.kind == Kind::TextBox || c.kind == Kind::Button)
+        // Link labels stand in the tab order where their tab index puts them.
+        if (c.kind == Kind::TextBox || c.kind == Kind::Button || qobject_cast<LinkLabel *>(widget))
             tabStops.emplace_back(c.tab, widget);
         else
             widget->setFocusPolicy(Qt::NoFocus);
@@ -336,7 +483,7 @@ void buildControls(QWidget *window, QWidget *client, const Form &form) {
             inFront.push_back(widget);
     }
     for (QWidget *widget : inFront)
-        widget->raise();
+        bringToFront(widget);
     std::stable_sort(tabStops.begin(), tabStops.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabStops.size(); ++i)

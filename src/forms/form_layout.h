@@ -14,9 +14,12 @@
 
 class QAction;
 class QCursor;
+class QKeyEvent;
 class QMouseEvent;
+class QPaintEvent;
 class QFont;
 class QMenuBar;
+class QPixmap;
 class QPlainTextEdit;
 class QString;
 class QWidget;
@@ -83,6 +86,9 @@ struct Control {
     unsigned flags = 0;
     int tab = -1;
     const char *tag = nullptr; // an attribute no handler reads, kept as property "tag"
+    // What a screen reader calls the control where nothing visible names it
+    // (a text box's heading stands apart from it).
+    const char *accessibleName = nullptr;
 };
 
 struct MenuItem {
@@ -115,12 +121,16 @@ QFont toQFont(const Font &font, const QFont &windowFont);
 // access keys).
 QString labelText(const char *caption);
 
-// A label that reacts to the mouse: the link labels (those with a hand
-// pointer) are built as these, and report a click as `clicked`.
+// A label that reacts to the mouse and the keyboard: the link labels (those
+// with a hand pointer) are built as these, and report a click, or Enter or
+// Space while they have the focus, as `clicked`. Tab reaches them, and they
+// show when they have the focus; screen readers see them as links.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit LinkLabel(QWidget *parent = nullptr);
+
+    void activate() { emit clicked(); }
 
 signals:
     void clicked();
@@ -128,10 +138,22 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool pressed_ = false;
 };
+
+// Raises `widget` above its siblings. Of link labels sharing one place only
+// the one in front can be seen, so only that one takes the keyboard focus.
+void bringToFront(QWidget *widget);
+
+// A picture for a widget on a screen of `devicePixelRatio`: beside "x.gif" a
+// drawing twice the size may stand as "x@2x.gif", taken where the screen has
+// the pixels for it. Falls back to the plain picture when that one is
+// missing or cannot be read whole; null when neither can.
+QPixmap loadPicture(const QString &path, qreal devicePixelRatio);
 
 // The hand pointers; their hot spot is the tip of the index finger.
 QCursor colourHandPointer();

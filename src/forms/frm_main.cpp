@@ -6,11 +6,10 @@
 #include "links/link_wiring.h"
 #include "reading/changing_lines.h"
 #include "reading/querent.h"
+#include "reading/spoken_text.h"
 #include "texts/hexagram_catalogue.h"
 
 #include <QAction>
-#include <QImage>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -88,8 +87,10 @@ void FrmMain::cmdStartAgain_Click() {
     if (!window_)
         return;
     tossCount = 0;
-    for (int number = 1; number <= 12; ++number)
+    for (int number = 1; number <= 12; ++number) {
         label(number)->clear();
+        label(number)->setAccessibleDescription(QString());
+    }
     emit querentWanted();
     if (!window_)
         return; // the Querent window ended the run instead
@@ -102,7 +103,9 @@ void FrmMain::cmdExit_Click(int) {
 }
 
 void FrmMain::cmdToss_Click() {
-    if (!window_)
+    // A disabled button takes no press, not even one whose Alt+T animation
+    // was still running when the sixth toss disabled it.
+    if (!window_ || !window_->control<QPushButton>(QStringLiteral("cmdToss"))->isEnabled())
         return;
     lineTotal = 0;
     platform_.random->reseedFromClock();
@@ -127,15 +130,15 @@ void FrmMain::showCoin(int index, CoinFace face) {
     const QString path =
         platform_.folder->path() + (face == CoinFace::Heads ? QLatin1String("/pics/heads.gif")
                                                             : QLatin1String("/pics/tails.gif"));
-    // Read from disk each time, never from a cache; a picture that cannot be
-    // read leaves the coin as it was.
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    if (image.isNull())
-        return;
     auto *picture = window_->control<QLabel>(QStringLiteral("picCoin_%1").arg(index));
-    picture->setPixmap(QPixmap::fromImage(image));
-    picture->resize(image.size());
+    // Read from disk each time, never from a cache; a picture that cannot be
+    // read leaves the coin as it was, and so what a screen reader says of it.
+    const QPixmap pixmap = layout::loadPicture(path, picture->devicePixelRatioF());
+    if (pixmap.isNull())
+        return;
+    picture->setPixmap(pixmap);
+    picture->resize(pixmap.deviceIndependentSize().toSize());
+    picture->setAccessibleName(coinFaceName(face));
 }
 
 QLabel *FrmMain::label(int number) const {
@@ -151,8 +154,11 @@ void FrmMain::DisplayChangedLines(MarksArray &marks) {
         if (!glyphs)
             continue;
         // Line 1 is the lowest label of each figure: Label6 on the left, Label7 on the right.
+        const LineValue value = marks[static_cast<std::size_t>(line - 1)];
         label(7 - line)->setText(glyphs->primary);
+        label(7 - line)->setAccessibleDescription(primaryLineDescription(line, value));
         label(6 + line)->setText(glyphs->second);
+        label(6 + line)->setAccessibleDescription(secondLineDescription(line, value));
     }
     layout::showText(window_->control<QPlainTextEdit>(QStringLiteral("txtChangeLines")),
                      pass.report);

@@ -23,14 +23,14 @@ constexpr Control kControls[] = {
     // Upper band
     {"Label14", Kind::Label, nullptr, 660, 120, 5520, 465, texts::kForumAdvert,
      verdana(8.25, 400, true), Paint::DarkOlive, Paint::Default, Transparent | Centred | WordWrap | HandMono, 23},
-    {"fraHexagram1", Kind::Frame, nullptr, 60, 570, 1920, 1845, "", {}, Paint::Default, Paint::White, FlatBorder, 5},
-    {"fraCoins", Kind::Frame, nullptr, 1995, 780, 3315, 1635, "", {}, Paint::Default, Paint::White, NoBorder, 0},
+    {"fraHexagram1", Kind::Frame, nullptr, 60, 570, 1920, 1845, "", {}, Paint::Default, Paint::White, FlatBorder, 5, nullptr, "Hexagram as cast"},
+    {"fraCoins", Kind::Frame, nullptr, 1995, 780, 3315, 1635, "", {}, Paint::Default, Paint::White, NoBorder, 0, nullptr, "Coins"},
     {"picCoin_0", Kind::Picture, "fraCoins", 90, 60, 900, 900, "", {}, Paint::Default, Paint::SystemWindow, AutoSize | CoinPicture, 1},
     {"picCoin_1", Kind::Picture, "fraCoins", 1170, 60, 900, 900, "", {}, Paint::Default, Paint::SystemWindow, AutoSize | CoinPicture, 2},
     {"picCoin_2", Kind::Picture, "fraCoins", 2280, 60, 900, 900, "", {}, Paint::Default, Paint::LightPeach, AutoSize | CoinPicture, 3},
     {"cmdToss", Kind::Button, "fraCoins", 720, 1140, 1815, 405, "&Toss Coins", verdana(9.75, 700), Paint::Default, Paint::Default, 0, 4},
-    {"fraHaxagram2", Kind::Frame, nullptr, 5340, 570, 1920, 1845, "", {}, Paint::Default, Paint::White, FlatBorder, 12},
-    {"txtUserInfo", Kind::TextBox, nullptr, 7380, 60, 2835, 2355, "", verdana(9.75), Paint::DarkOlive, Paint::White, kDisplayBox | FlatBorder, 28},
+    {"fraHaxagram2", Kind::Frame, nullptr, 5340, 570, 1920, 1845, "", {}, Paint::Default, Paint::White, FlatBorder, 12, nullptr, "Hexagram after the changes"},
+    {"txtUserInfo", Kind::TextBox, nullptr, 7380, 60, 2835, 2355, "", verdana(9.75), Paint::DarkOlive, Paint::White, kDisplayBox | FlatBorder, 28, nullptr, "Querent"},
 
     // The twelve line labels: line 6 at the top of each frame, line 1 at the bottom.
     {"Label1", Kind::Label, "fraHexagram1", 60, 150, 1800, 285, "", kGlyphFont, Paint::DarkOlive, Paint::White, kGlyphLabel, 6},
@@ -49,11 +49,11 @@ constexpr Control kControls[] = {
     // Lower band
     {"Label13", Kind::Label, nullptr, 60, 2640, 1740, 300, "The Judgement:", verdana(9.75, 700, true), Paint::DarkOlive, Paint::White, 0, 18},
     {"lblJudgement", Kind::Label, nullptr, 1830, 2640, 7815, 300, "", verdana(9.75, 700), Paint::DarkOlive, Paint::White, 0, 21},
-    {"txtJudgement", Kind::TextBox, nullptr, 60, 2940, 10155, 795, "", verdana(9.75), Paint::DarkOlive, Paint::White, kDisplayBox | FlatBorder, 19},
+    {"txtJudgement", Kind::TextBox, nullptr, 60, 2940, 10155, 795, "", verdana(9.75), Paint::DarkOlive, Paint::White, kDisplayBox | FlatBorder, 19, nullptr, "The Judgement"},
     {"Label15", Kind::Label, nullptr, 60, 3750, 2175, 300, "The Image", verdana(9.75, 700, true), Paint::DarkOlive, Paint::White, 0, 20},
     {"Label17", Kind::Label, nullptr, 6960, 3750, 2175, 300, "Changing Lines", verdana(9.75, 700, true), Paint::DarkOlive, Paint::White, 0, 27},
-    {"txtImage", Kind::TextBox, nullptr, 60, 4050, 6825, 795, "", verdana(9.75), Paint::DarkOlive, Paint::White, kDisplayBox | FlatBorder, 22},
-    {"txtChangeLines", Kind::TextBox, nullptr, 6930, 4050, 3285, 795, "", verdana(9.75), Paint::DarkOlive, Paint::Default, kDisplayBox, 30},
+    {"txtImage", Kind::TextBox, nullptr, 60, 4050, 6825, 795, "", verdana(9.75), Paint::DarkOlive, Paint::White, kDisplayBox | FlatBorder, 22, nullptr, "The Image"},
+    {"txtChangeLines", Kind::TextBox, nullptr, 6930, 4050, 3285, 795, "", verdana(9.75), Paint::DarkOlive, Paint::Default, kDisplayBox, 30, nullptr, "Changing Lines"},
     {"cmdExit_1", Kind::Button, nullptr, 5670, 4950, 1485, 375, "Exit", verdana(9.75), Paint::Default, Paint::Default, 0, 24, "101"},
     {"cmdDonate", Kind::Button, nullptr, 7200, 4950, 1485, 375, "Donate", {"MS Sans Serif", 9.75, 700, false}, Paint::Default, Paint::Default, 0, 25, "101"},
     {"cmdStartAgain", Kind::Button, nullptr, 8730, 4950, 1485, 375, "Start Again", verdana(9.75), Paint::Default, Paint::Default, 0, 26},

@@ -1,5 +1,6 @@
 #include "links/cobrand.h"
 
+#include "forms/form_layout.h"
 #include "forms/frm_main.h"
 #include "platform/platform.h"
 
@@ -23,7 +24,7 @@ void bringOfferToFront(QWidget *window, qint16 coBrandNumber) {
     const auto name =
         coBrandNumber % 2 != 0 ? QStringLiteral("lblCobrand") : QStringLiteral("lblFullBrand");
     if (auto *label = window->findChild<QWidget *>(name))
-        label->raise();
+        layout::bringToFront(label); // Tab reaches only the offer in front
 }
 
 qint16 CoBrand_Randomize(FrmMain &reading, RandomSource &random) {

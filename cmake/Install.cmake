@@ -1,0 +1,75 @@
+# Install layout and the Debian package.
+#
+#   PREFIX/lib/hexacle/HexacleFree       the program, which reads pics/ beside itself
+#   PREFIX/lib/hexacle/pics/*.gif        the coin faces
+#   PREFIX/bin/hexacle                   relative symlink to the program; Qt finds the
+#                                        program's folder through /proc/self/exe, so the
+#                                        link resolves to lib/hexacle
+#   PREFIX/share/applications, share/icons/hicolor, share/metainfo
+#                                        desktop entry, icon and AppStream data
+
+include(GNUInstallDirs)
+
+set(HEXACLE_APP_ID org.hexacle.Hexacle)
+set(HEXACLE_PROGRAM_DIR lib/hexacle)
+
+install(TARGETS HexacleFree RUNTIME DESTINATION ${HEXACLE_PROGRAM_DIR})
+foreach(pic IN LISTS HEXACLE_PICS)
+    install(FILES ${CMAKE_SOURCE_DIR}/assets/pics/${pic} DESTINATION ${HEXACLE_PROGRAM_DIR}/pics)
+endforeach()
+
+# The launcher link is made in the build tree and installed as a link.
+set(HEXACLE_LAUNCHER ${CMAKE_BINARY_DIR}/packaging/hexacle)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
+file(CREATE_LINK ../${HEXACLE_PROGRAM_DIR}/HexacleFree ${HEXACLE_LAUNCHER} SYMBOLIC)
+install(FILES ${HEXACLE_LAUNCHER} DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/${HEXACLE_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+configure_file(${CMAKE_SOURCE_DIR}/packaging/${HEXACLE_APP_ID}.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/packaging/${HEXACLE_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${HEXACLE_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(HEXACLE_ICON_SIZES 16 32 48 64 128 256)
+foreach(size IN LISTS HEXACLE_ICON_SIZES)
+    install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${size}x${size}/${HEXACLE_APP_ID}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${HEXACLE_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+if(BUILD_TESTING)
+    # Installs this build into a temporary prefix and starts the installed
+    # program under Xvfb far enough to see it read its coin pictures.
+    add_test(NAME install_tree
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/install/check_install.sh ${CMAKE_BINARY_DIR})
+    set_tests_properties(install_tree PROPERTIES TIMEOUT 120)
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME hexacle)
+set(CPACK_PACKAGE_VENDOR Hexacle)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "I Ching readings by the three-coin method")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Hexacle casts a hexagram with three coins, six tosses, draws the hexagram\n"
+    "and the one its changing lines turn into, and shows the judgement and image\n"
+    "of the cast hexagram from a built-in catalogue of all 64.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Hexacle maintainers <maintainers@hexacle.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+# The platform plugin and the font are loaded at run time, so no library
+# dependency names them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+find_program(HEXACLE_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(HEXACLE_DPKG_SHLIBDEPS)
+    # Adds the libraries with the versions the program was linked against.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+    string(PREPEND CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6core6, libqt6gui6, libqt6widgets6, ")
+endif()
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Installs a build into a temporary prefix, checks the layout and the desktop
+# files, then starts the installed program through its launcher on a virtual
+# display, tosses once by keyboard and checks that the coin pictures were read
+# from beside the real executable. Usage: check_install.sh BUILD_DIR
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+app=org.hexacle.Hexacle
+for f in bin/hexacle lib/hexacle/HexacleFree lib/hexacle/pics/heads.gif \
+    lib/hexacle/pics/tails.gif share/applications/$app.desktop \
+    share/metainfo/$app.metainfo.xml share/icons/hicolor/scalable/apps/$app.svg; do
+    [ -e "$prefix/$f" ] || fail "$f not installed"
+done
+for size in 16 32 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${size}x$size/apps/$app.png"
+    [ -f "$icon" ] || fail "no ${size}px icon"
+    # PNG header: width and height are big-endian words at bytes 16 and 20.
+    dims="$(od -An -tu4 --endian=big -j16 -N8 "$icon" | tr -s ' ')"
+    [ "$dims" = " $size $size" ] || fail "${size}px icon is$dims"
+done
+[ -L "$prefix/bin/hexacle" ] || fail "bin/hexacle is no link"
+real="$(readlink -f "$prefix/bin/hexacle")"
+[ "$real" = "$prefix/lib/hexacle/HexacleFree" ] || fail "bin/hexacle leads to $real"
+[ -x "$real" ] || fail "$real is not executable"
+[ -f "$(dirname "$real")/pics/heads.gif" ] || fail "no pics/ beside $real"
+
+desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "desktop entry"
+grep -qx 'Exec=hexacle' "$prefix/share/applications/$app.desktop" || fail "Exec= line"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" >"$work/as.log" ||
+    { cat "$work/as.log"; fail "metainfo"; }
+
+# The launch: a fresh settings folder (so no reminder question) and a fresh
+# runtime folder (so no other copy's lock), on a display of our own.
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+exec 3<> <(:)
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+read -r -t 20 display <&3 || fail "Xvfb did not start"
+exec 3>&-
+export DISPLAY=":$display"
+
+cd "$work"
+PATH="$prefix/bin:$PATH" strace -f -qq -e trace=openat -o "$work/opens.log" hexacle \
+    >"$work/app.log" 2>&1 &
+tracer=$!
+pids+=("$tracer")
+window="$(timeout 30 xdotool search --sync --onlyvisible --name '^Hexacle v' | head -n1)" ||
+    { cat "$work/app.log"; fail "the Reading window did not appear"; }
+pid="$(xdotool getwindowpid "$window")"
+[ "$(readlink -f "/proc/$pid/exe")" = "$real" ] || fail "the window is not the installed program's"
+
+# One toss by its access key; the handler reads three coin faces from disk.
+xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers alt+t
+for _ in $(seq 50); do
+    grep -qE 'pics/(heads|tails)\.gif", O_RDONLY[^)]*\) = [0-9]' "$work/opens.log" && break
+    sleep 0.1
+done
+sleep 1
+kill -0 "$pid" 2>/dev/null || { cat "$work/app.log"; fail "the program ended by itself"; }
+kill -TERM "$pid"
+status=0
+wait "$tracer" || status=$?
+[ "$status" -eq 143 ] || { cat "$work/app.log"; fail "the program ended with status $status, not by the kill"; }
+
+pics="$(dirname "$real")/pics"
+grep -E 'pics/(heads|tails)\.gif"' "$work/opens.log" >"$work/pics.log" || true
+grep -qE "\"$pics/(heads|tails)\.gif\", O_RDONLY[^)]*\) = [0-9]" "$work/pics.log" ||
+    { cat "$work/app.log" "$work/pics.log"; fail "no coin picture read from $pics"; }
+if grep -q '= -1' "$work/pics.log"; then
+    cat "$work/pics.log"
+    fail "a coin picture could not be opened"
+fi
+echo "installed program runs from $real and opened $(wc -l <"$work/pics.log") coin pictures"

@@ -1,0 +1,387 @@
+// Bad input from the outside world, and a user who will not stop: each case
+// ends safely, with an outcome the user can make sense of.
+//
+// - coin pictures that are corrupt, truncated or empty;
+// - a settings file of random bytes, and a configuration folder that cannot
+//   be written (the tests run as root; the settings store treats a folder
+//   without write bits as refusing, as tst_settings explains);
+// - a thousand presses of "Toss Coins" as fast as events come;
+// - a hundred rounds of Start Again and Next without growing.
+//
+// A question of a megabyte is covered by tst_application
+// (userTextIsPlainAndMayBeLarge).
+
+#include "app/application.h"
+#include "forms/form_window.h"
+#include "forms/frm_main.h"
+#include "forms/frm_start.h"
+#include "links/settings_store.h"
+#include "links/update_reminder.h"
+#include "support/fake_platform.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmapCache>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QTest>
+
+#include <memory>
+
+#include <unistd.h>
+
+using namespace hexacle;
+using namespace hexacle::test;
+
+namespace {
+
+class FakeGuard final : public InstanceGuard {
+public:
+    bool claim() override { return true; }
+};
+
+QByteArray contentsOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+QByteArray randomBytes(quint32 seed, int size) {
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
+
+qint64 residentBytes() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : -1;
+}
+
+enum class Damage { Garbage, Truncated, HeaderOnly, Empty };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Damage)
+
+class TestHardening : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> fake;
+    FakeGuard guard;
+    std::unique_ptr<Application> run;
+
+    FormWindow *reading() { return run->reading().window(); }
+    FormWindow *querent() { return run->querent().window(); }
+    QImage coinImage(FormWindow *window, int k) {
+        return window->control<QLabel>(QStringLiteral("picCoin_%1").arg(k))->pixmap().toImage();
+    }
+    QString coinName(FormWindow *window, int k) {
+        return QAccessible::queryAccessibleInterface(
+                   window->control<QWidget>(QStringLiteral("picCoin_%1").arg(k)))
+            ->text(QAccessible::Name);
+    }
+    void restoreWritable(const QString &path) {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+private slots:
+    void init() {
+        fake = std::make_unique<FakePlatform>();
+        run = std::make_unique<Application>(fake->platform(), guard);
+    }
+    void cleanup() {
+        run.reset();
+        restoreWritable(QFileInfo(fake->settings.iniFile()).absolutePath());
+        fake.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void damagedCoinPictureLeavesTheCoinAsItWas_data() {
+        QTest::addColumn<Damage>("damage");
+        QTest::newRow("random bytes") << Damage::Garbage;
+        QTest::newRow("cut off halfway") << Damage::Truncated;
+        QTest::newRow("header only") << Damage::HeaderOnly;
+        QTest::newRow("zero bytes") << Damage::Empty;
+    }
+    void damagedCoinPictureLeavesTheCoinAsItWas() {
+        QFETCH(Damage, damage);
+        const QString heads = fake->folder.picture(QStringLiteral("heads.gif"));
+        const QByteArray whole = contentsOf(heads);
+        QVERIFY(whole.size() > 100);
+        QByteArray damaged;
+        switch (damage) {
+        case Damage::Garbage:
+            damaged = randomBytes(7, whole.size());
+            break;
+        case Damage::Truncated:
+            damaged = whole.left(whole.size() / 2);
+            break;
+        case Damage::HeaderOnly:
+            damaged = whole.left(13); // "GIF89a" and the screen descriptor
+            break;
+        case Damage::Empty:
+            break;
+        }
+        QVERIFY(writeFile(heads, damaged));
+
+        QVERIFY(run->start());
+        FormWindow *window = reading();
+        auto *toss = window->control<QPushButton>(QStringLiteral("cmdToss"));
+        const QImage start = coinImage(window, 0);
+        const QImage tails(fake->folder.picture(QStringLiteral("tails.gif")));
+
+        // Three heads: the line is cast and drawn; the coins keep the start picture.
+        fake->random.pushLine(9);
+        QTest::mouseClick(toss, Qt::LeftButton);
+        QCOMPARE(run->reading().marksArray[0], LineValue(9));
+        QCOMPARE(window->control<QLabel>(QStringLiteral("Label6"))->text(),
+                 QStringLiteral("------ o ------"));
+        for (int k = 0; k < 3; ++k) {
+            QCOMPARE(coinImage(window, k), start);
+            QCOMPARE(coinName(window, k), QStringLiteral("coin"));
+        }
+
+        // Tails still shows; heads after it leaves the tails picture standing.
+        fake->random.pushLine(6);
+        QTest::mouseClick(toss, Qt::LeftButton);
+        QCOMPARE(coinImage(window, 1).convertToFormat(tails.format()), tails);
+        QCOMPARE(coinName(window, 1), QStringLiteral("tails"));
+        fake->random.push({0.1, 0.9, 0.1});
+        QTest::mouseClick(toss, Qt::LeftButton);
+        QCOMPARE(run->reading().marksArray[2], LineValue(7));
+        QCOMPARE(coinImage(window, 1).convertToFormat(tails.format()), tails);
+        QCOMPARE(coinName(window, 1), QStringLiteral("tails"));
+        // The file is only read.
+        QCOMPARE(contentsOf(heads), damaged);
+    }
+
+    // Start-up reads the reminder's record from a file of noise: it goes on,
+    // and the file changes only by the reminder recording today.
+    void settingsFileOfRandomBytes_data() {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<int>("size");
+        QTest::newRow("one byte") << 1u << 1;
+        QTest::newRow("a line's worth") << 2u << 80;
+        QTest::newRow("4 KiB") << 3u << 4096;
+        QTest::newRow("1 MiB") << 4u << (1 << 20);
+    }
+    void settingsFileOfRandomBytes() {
+        QFETCH(quint32, seed);
+        QFETCH(int, size);
+        const QString ini = fake->settings.iniFile();
+        const QByteArray noise = randomBytes(seed, size);
+        QVERIFY(writeFile(ini, noise));
+
+        // Reading alone never touches the file.
+        for (int i = 0; i < 3; ++i)
+            SettingsStore(ini).ReadSetting(QStringLiteral("Duration"));
+        QCOMPARE(contentsOf(ini), noise);
+
+        QVERIFY(run->start());
+        QVERIFY(reading() && reading()->isVisible());
+        QVERIFY(!run->hasEnded());
+        const QByteArray after = contentsOf(ini);
+        if (after != noise) {
+            // Replaced by the reminder's write of today, which reads back.
+            QCOMPARE(SettingsStore(ini).ReadSetting(QStringLiteral("Duration")),
+                     recordedDateText(fake->calendar.date));
+        }
+        // The reading goes on.
+        fake->random.pushLine(8);
+        QTest::mouseClick(reading()->control<QPushButton>(QStringLiteral("cmdToss")),
+                          Qt::LeftButton);
+        QCOMPARE(run->reading().marksArray[0], LineValue(8));
+    }
+
+    // A recent record followed by noise: read, found quiet, and not rewritten.
+    void recentRecordAmidNoiseIsNotRewritten() {
+        const QString ini = fake->settings.iniFile();
+        QVERIFY(SettingsStore(ini).WriteSetting(QStringLiteral("Duration"),
+                                                recordedDateText(fake->calendar.date.addDays(-3))));
+        QByteArray contents = contentsOf(ini);
+        contents += randomBytes(11, 2000).replace('[', '(');
+        QVERIFY(writeFile(ini, contents));
+        const QDateTime modified = QFileInfo(ini).lastModified();
+
+        QVERIFY(run->start());
+        QVERIFY(reading()->isVisible());
+        QVERIFY(fake->messages.shown.isEmpty());
+        QCOMPARE(contentsOf(ini), contents);
+        QCOMPARE(QFileInfo(ini).lastModified(), modified);
+    }
+
+    void configurationFolderThatCannotBeWritten() {
+        const QString ini = fake->settings.iniFile();
+        const QString folder = QFileInfo(ini).absolutePath();
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+
+        // Nothing recorded and nothing can be: start-up goes on without a word.
+        QVERIFY(run->start());
+        QVERIFY(reading()->isVisible());
+        QVERIFY(fake->messages.shown.isEmpty());
+        QVERIFY(!QFileInfo::exists(ini));
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+
+        // The Querent window runs the reminder again, as quietly, and a
+        // reading follows.
+        QTest::mouseClick(reading()->control<QPushButton>(QStringLiteral("cmdStartAgain")),
+                          Qt::LeftButton);
+        QVERIFY(querent() && querent()->isVisible());
+        QTest::keyClicks(querent()->control<QLineEdit>(QStringLiteral("txtName")), "Ann");
+        querent()->control<QPlainTextEdit>(QStringLiteral("txtQuestion"))->setPlainText("Why?");
+        QTest::mouseClick(querent()->control<QPushButton>(QStringLiteral("cmdProceed")),
+                          Qt::LeftButton);
+        QVERIFY(reading() && reading()->isVisible());
+        QVERIFY(fake->messages.shown.isEmpty());
+        QVERIFY(!QFileInfo::exists(ini));
+    }
+
+    // An old record in a folder that refuses the new one: the question comes
+    // (it cannot be put off), the answer is taken, and the file stays as it was.
+    void oldRecordInAFolderThatCannotBeWritten() {
+        const QString ini = fake->settings.iniFile();
+        QVERIFY(SettingsStore(ini).WriteSetting(
+            QStringLiteral("Duration"), recordedDateText(fake->calendar.date.addDays(-30))));
+        const QByteArray before = contentsOf(ini);
+        QVERIFY(QFile::setPermissions(QFileInfo(ini).absolutePath(),
+                                      QFile::ReadOwner | QFile::ExeOwner));
+        fake->messages.answers = {true};
+        QVERIFY(run->start());
+        QVERIFY(reading()->isVisible());
+        QCOMPARE(fake->messages.shown.size(), 1);
+        QVERIFY(fake->messages.shown[0].question);
+        QCOMPARE(contentsOf(ini), before);
+        QVERIFY(fake->browser.opened.isEmpty()); // nothing recorded, nothing opened
+    }
+
+    void aThousandTossPresses() {
+        FrmMain form(fake->platform());
+        form.Show();
+        FormWindow *window = form.window();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *toss = window->control<QPushButton>(QStringLiteral("cmdToss"));
+        const int shortHeight = window->height();
+
+        const QList<int> lines{7, 8, 6, 7, 8, 7};
+        for (int value : lines)
+            fake->random.pushLine(value);
+        // A seventh toss would cast old yang over line 6.
+        for (int extra = 0; extra < 50; ++extra)
+            fake->random.pushLine(9);
+        const auto drawsBefore = fake->random.script.size();
+
+        // Clicks and Alt+T, one after the other, without waiting.
+        for (int press = 0; press < 1000; ++press) {
+            if (press % 2)
+                QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);
+            else
+                QTest::mouseClick(toss, Qt::LeftButton);
+        }
+        // Let any animated press of the access key finish.
+        QTest::qWait(400);
+
+        QVERIFY(!toss->isEnabled());
+        QCOMPARE(form.tossCount, qint16(5));
+        QCOMPARE(form.marksArray, (MarksArray{7, 8, 6, 7, 8, 7, 0}));
+        QCOMPARE(fake->random.reseeds, 6);
+        QCOMPARE(fake->random.script.size(), drawsBefore - 18);
+        const QStringList primary{"----------------", "------    ------", "------ x ------",
+                                  "----------------", "------    ------", "----------------"};
+        const QStringList second{"----------------", "------    ------", "----------------",
+                                 "----------------", "------    ------", "----------------"};
+        for (int line = 1; line <= 6; ++line) {
+            QCOMPARE(window->control<QLabel>(QStringLiteral("Label%1").arg(7 - line))->text(),
+                     primary[line - 1]);
+            QCOMPARE(window->control<QLabel>(QStringLiteral("Label%1").arg(6 + line))->text(),
+                     second[line - 1]);
+        }
+        QCOMPARE(window->control<QPlainTextEdit>(QStringLiteral("txtChangeLines"))->toPlainText(),
+                 QStringLiteral("Line 3 Changed\n"));
+        QVERIFY(window->height() > shortHeight);
+        QVERIFY(!window->control<QLabel>(QStringLiteral("lblJudgement"))->text().isEmpty());
+    }
+
+    // Windows are built afresh at each opening; the old ones must go for good.
+    void aHundredRoundsOfStartAgain() {
+        // Qt's style keeps up to 10 MB of drawn pieces keyed by each window's
+        // palette, and every window built anew brings new palettes. That
+        // cache is bounded and Qt's own; kept small here, the growth left is
+        // what the program itself holds on to.
+        const int cacheLimit = QPixmapCache::cacheLimit();
+        QPixmapCache::setCacheLimit(256);
+        auto restoreCache = qScopeGuard([&] { QPixmapCache::setCacheLimit(cacheLimit); });
+        QVERIFY(run->start());
+        auto round = [&] {
+            for (int value : {7, 8, 9, 6, 7, 8}) {
+                fake->random.pushLine(value);
+                QTest::mouseClick(reading()->control<QPushButton>(QStringLiteral("cmdToss")),
+                                  Qt::LeftButton);
+            }
+            // As a screen reader would, ask what the figures say.
+            for (int n = 1; n <= 12; ++n)
+                QAccessible::queryAccessibleInterface(
+                    reading()->control<QWidget>(QStringLiteral("Label%1").arg(n)))
+                    ->text(QAccessible::Description);
+            QTest::mouseClick(reading()->control<QPushButton>(QStringLiteral("cmdStartAgain")),
+                              Qt::LeftButton);
+            if (!querent())
+                return false;
+            QTest::keyClicks(querent()->control<QLineEdit>(QStringLiteral("txtName")), "Ann");
+            QTest::keyClicks(querent()->control<QPlainTextEdit>(QStringLiteral("txtQuestion")),
+                             "Will it rain?");
+            QTest::mouseClick(querent()->control<QPushButton>(QStringLiteral("cmdProceed")),
+                              Qt::LeftButton);
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return reading() != nullptr && !run->querent().isOpen();
+        };
+        qsizetype widgetsAt20 = 0;
+        qsizetype windowsAt20 = 0;
+        qint64 residentAt20 = 0;
+        for (int cycle = 1; cycle <= 100; ++cycle) {
+            QVERIFY2(round(), qPrintable(QStringLiteral("round %1").arg(cycle)));
+            if (cycle == 20) {
+                widgetsAt20 = QApplication::allWidgets().size();
+                windowsAt20 = QApplication::topLevelWidgets().size();
+                residentAt20 = residentBytes();
+            }
+        }
+        QVERIFY(!run->hasEnded());
+        QCOMPARE(QApplication::allWidgets().size(), widgetsAt20);
+        QCOMPARE(QApplication::topLevelWidgets().size(), windowsAt20);
+        // One Reading window and nothing else of ours.
+        int ours = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            ours += qobject_cast<FormWindow *>(w) ? 1 : 0;
+        QCOMPARE(ours, 1);
+        const qint64 growth = residentBytes() - residentAt20;
+        qInfo("resident memory: %lld KiB at round 20, %+lld KiB by round 100", residentAt20 / 1024,
+              growth / 1024);
+        // Generous: a window left behind each round would cost far more (its
+        // backing store alone is over a megabyte).
+        QVERIFY2(growth < 3 * 1024 * 1024, qPrintable(QString::number(growth)));
+    }
+};
+
+QTEST_MAIN(TestHardening)
+#include "tst_hardening.moc"
