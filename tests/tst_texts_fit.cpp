@@ -7,6 +7,7 @@
 #include "texts/hexagram_catalogue.h"
 
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -21,6 +22,11 @@ private slots:
         FrmMain form(fake.platform());
         form.Show();
         QVERIFY(QTest::qWaitForWindowExposed(form.window()));
+        // The boxes show once the reading is complete.
+        for (int toss = 0; toss < 6; ++toss) {
+            fake.random.pushLine(8);
+            QTest::mouseClick(form.window()->control<QPushButton>("cmdToss"), Qt::LeftButton);
+        }
         QStringList tooWide;
         for (const char *name : {"txtJudgement", "txtImage"}) {
             auto *box = form.window()->control<QPlainTextEdit>(name);

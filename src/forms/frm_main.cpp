@@ -18,59 +18,30 @@
 namespace hexacle {
 
 FrmMain::FrmMain(const Platform &platform, QObject *parent)
-    : QObject(parent), platform_(platform) {}
-
-FrmMain::~FrmMain() {
-    if (window_) {
-        // The object goes away with the run; its window must not call back.
-        window_->disconnect(this);
-        delete window_;
-    }
-}
-
-void FrmMain::Show() {
-    if (!window_) {
-        window_ = new FormWindow(frmMainLayout());
-        connectHandlers();
-        Form_Load();
-    }
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
-}
-
-void FrmMain::Close() {
-    if (window_)
-        window_->close();
-}
+    : Form(frmMainLayout(), parent), platform_(platform) {}
 
 void FrmMain::connectHandlers() {
-    connect(window_, &FormWindow::closing, this, [this] {
-        // The closed window goes away on its own; the next opening builds a new one.
-        window_->disconnect(this);
-        window_.clear();
-        Form_Unload();
-    });
-    connect(window_->control<QPushButton>(QStringLiteral("cmdToss")), &QPushButton::clicked, this,
+    connect(window()->control<QPushButton>(QStringLiteral("cmdToss")), &QPushButton::clicked, this,
             &FrmMain::cmdToss_Click);
-    connect(window_->control<QPushButton>(QStringLiteral("cmdStartAgain")), &QPushButton::clicked,
+    connect(window()->control<QPushButton>(QStringLiteral("cmdStartAgain")), &QPushButton::clicked,
             this, &FrmMain::cmdStartAgain_Click);
-    connect(window_->control<QPushButton>(QStringLiteral("cmdExit_1")), &QPushButton::clicked, this,
-            [this] { cmdExit_Click(1); });
-    connect(window_->menuAction(QStringLiteral("mnuStart")), &QAction::triggered, this,
+    connect(window()->control<QPushButton>(QStringLiteral("cmdExit_1")), &QPushButton::clicked,
+            this, [this] { cmdExit_Click(1); });
+    connect(window()->menuAction(QStringLiteral("mnuStart")), &QAction::triggered, this,
             &FrmMain::mnuStart_Click);
-    connect(window_->menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
+    connect(window()->menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &FrmMain::mnuExit_Click);
-    connect(window_->menuAction(QStringLiteral("mnuAbout")), &QAction::triggered, this,
-            [this] { FrmAbout(platform_).Show(window_); });
-    connectPageLinks(window_, u"FrmMain", PageOpeners(platform_.browser));
+    connect(window()->menuAction(QStringLiteral("mnuAbout")), &QAction::triggered, this,
+            [this] { FrmAbout(platform_).Show(window()); });
+    connectPageLinks(window(), u"FrmMain", PageOpeners(platform_.browser));
 }
 
 void FrmMain::Form_Load() {
-    window_->setOuterGeometry(frmMainOpening());
+    window()->setOuterGeometry(frmMainOpening());
+    showLowerBand(false);
     name_ = querent_ ? querent_->userName() : QString();
     question_ = querent_ ? querent_->userQuestion() : QString();
-    layout::showText(window_->control<QPlainTextEdit>(QStringLiteral("txtUserInfo")),
+    layout::showText(window()->control<QPlainTextEdit>(QStringLiteral("txtUserInfo")),
                      querentInfo(name_, question_));
 }
 
@@ -84,7 +55,7 @@ void FrmMain::Form_Unload() {
 }
 
 void FrmMain::cmdStartAgain_Click() {
-    if (!window_)
+    if (!isOpen())
         return;
     tossCount = 0;
     for (int number = 1; number <= 12; ++number) {
@@ -92,7 +63,7 @@ void FrmMain::cmdStartAgain_Click() {
         label(number)->setAccessibleDescription(QString());
     }
     emit querentWanted();
-    if (!window_)
+    if (!isOpen())
         return; // the Querent window ended the run instead
     closingToStartAgain_ = true;
     Close();
@@ -105,7 +76,7 @@ void FrmMain::cmdExit_Click(int) {
 void FrmMain::cmdToss_Click() {
     // A disabled button takes no press, not even one whose Alt+T animation
     // was still running when the sixth toss disabled it.
-    if (!window_ || !window_->control<QPushButton>(QStringLiteral("cmdToss"))->isEnabled())
+    if (!isOpen() || !window()->control<QPushButton>(QStringLiteral("cmdToss"))->isEnabled())
         return;
     lineTotal = 0;
     platform_.random->reseedFromClock();
@@ -117,8 +88,9 @@ void FrmMain::cmdToss_Click() {
     marksArray[static_cast<std::size_t>(tossCount)] = lineTotal;
     lineTotal = 0;
     if (tossCount >= 5) {
-        window_->control<QPushButton>(QStringLiteral("cmdToss"))->setEnabled(false);
-        window_->setOuterGeometry(frmMainComplete());
+        window()->control<QPushButton>(QStringLiteral("cmdToss"))->setEnabled(false);
+        showLowerBand(true);
+        window()->setOuterGeometry(frmMainComplete());
         tossCount = 5;
     } else {
         ++tossCount;
@@ -126,11 +98,21 @@ void FrmMain::cmdToss_Click() {
     DisplayChangedLines(marksArray);
 }
 
+void FrmMain::showLowerBand(bool shown) {
+    // Out of view while the window is short: kept out of the Tab order and
+    // from screen readers too, so the focus never goes where no one sees it.
+    const int top = layout::toPixels(kLowerBandTop);
+    const auto controls = window()->client()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *control : controls)
+        if (control->y() >= top)
+            control->setVisible(shown);
+}
+
 void FrmMain::showCoin(int index, CoinFace face) {
     const QString path =
         platform_.folder->path() + (face == CoinFace::Heads ? QLatin1String("/pics/heads.gif")
                                                             : QLatin1String("/pics/tails.gif"));
-    auto *picture = window_->control<QLabel>(QStringLiteral("picCoin_%1").arg(index));
+    auto *picture = window()->control<QLabel>(QStringLiteral("picCoin_%1").arg(index));
     // Read from disk each time, never from a cache; a picture that cannot be
     // read leaves the coin as it was, and so what a screen reader says of it.
     const QPixmap pixmap = layout::loadPicture(path, picture->devicePixelRatioF());
@@ -142,11 +124,11 @@ void FrmMain::showCoin(int index, CoinFace face) {
 }
 
 QLabel *FrmMain::label(int number) const {
-    return window_->control<QLabel>(QStringLiteral("Label%1").arg(number));
+    return window()->control<QLabel>(QStringLiteral("Label%1").arg(number));
 }
 
 void FrmMain::DisplayChangedLines(MarksArray &marks) {
-    if (!window_)
+    if (!isOpen())
         return;
     const RefreshPass pass = refreshFrom(marks);
     for (int line = 1; line <= kLinesPerHexagram; ++line) {
@@ -160,7 +142,7 @@ void FrmMain::DisplayChangedLines(MarksArray &marks) {
         label(6 + line)->setText(glyphs->second);
         label(6 + line)->setAccessibleDescription(secondLineDescription(line, value));
     }
-    layout::showText(window_->control<QPlainTextEdit>(QStringLiteral("txtChangeLines")),
+    layout::showText(window()->control<QPlainTextEdit>(QStringLiteral("txtChangeLines")),
                      pass.report);
     Find_Hexagrams1(pass.digits.Bottom_H1, pass.digits.Top_H1);
     Find_Hexagrams2(pass.digits.Bottom_H2, pass.digits.Top_H2);
@@ -178,12 +160,12 @@ QString FrmMain::Find_Hexagrams2(const TrigramDigits &Bottom_H2, const TrigramDi
 
 void FrmMain::Display_Judgement(const QString &strVal) {
     const HexagramEntry *entry = HexagramCatalogue::lookup(strVal);
-    if (!entry || !window_)
+    if (!entry || !isOpen())
         return;
-    window_->control<QLabel>(QStringLiteral("lblJudgement"))->setText(entry->title);
-    layout::showText(window_->control<QPlainTextEdit>(QStringLiteral("txtJudgement")),
+    window()->control<QLabel>(QStringLiteral("lblJudgement"))->setText(entry->title);
+    layout::showText(window()->control<QPlainTextEdit>(QStringLiteral("txtJudgement")),
                      entry->judgement);
-    layout::showText(window_->control<QPlainTextEdit>(QStringLiteral("txtImage")), entry->image);
+    layout::showText(window()->control<QPlainTextEdit>(QStringLiteral("txtImage")), entry->image);
 }
 
 } // namespace hexacle

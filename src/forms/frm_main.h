@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/form_window.h"
+#include "forms/form.h"
 #include "platform/platform.h"
 #include "reading/casting.h"
 #include "reading/derivation.h"
@@ -22,27 +22,20 @@ public:
 
 // The Reading window. The object lives for the whole run and keeps the
 // reading's state; its on-screen window is built afresh at each opening.
-class FrmMain : public QObject {
+class FrmMain : public Form {
     Q_OBJECT
 public:
     explicit FrmMain(const Platform &platform, QObject *parent = nullptr);
-    ~FrmMain() override;
 
     void setQuerentSource(const QuerentSource *querent) { querent_ = querent; }
-
-    // Opens the window (running Form_Load) or brings it back into view.
-    void Show();
-    void Close();
-    bool isOpen() const { return !window_.isNull(); }
-    FormWindow *window() const { return window_; }
 
     // State of the reading, kept while the window is closed.
     MarksArray marksArray{};
     qint16 tossCount = 0;
     qint16 lineTotal = 0;
 
-    void Form_Load();
-    void Form_Unload();
+    void Form_Load() override;
+    void Form_Unload() override;
     void cmdToss_Click();
     void cmdStartAgain_Click();
     void mnuStart_Click() { cmdStartAgain_Click(); }
@@ -63,12 +56,12 @@ signals:
 
 private:
     void showCoin(int index, CoinFace face);
+    void showLowerBand(bool shown);
     QLabel *label(int number) const;
-    void connectHandlers();
+    void connectHandlers() override;
 
     Platform platform_;
     const QuerentSource *querent_ = nullptr;
-    QPointer<FormWindow> window_;
     bool closingToStartAgain_ = false;
     QString name_;
     QString question_;

@@ -95,7 +95,7 @@ const Form &frmMainLayout() {
 
 const OuterGeometry &frmMainOpening() {
     // The upper band (down to 2415) whole, nothing of the lower band (from 2640).
-    static constexpr OuterGeometry geometry{1000, 1000, 10400, 3300, 2415, 2640};
+    static constexpr OuterGeometry geometry{1000, 1000, 10400, 3300, 2415, kLowerBandTop};
     return geometry;
 }
 

@@ -18,60 +18,27 @@
 namespace hexacle {
 
 FrmStart::FrmStart(const Platform &platform, QObject *parent)
-    : QObject(parent), platform_(platform) {}
-
-FrmStart::~FrmStart() {
-    if (window_) {
-        // The object goes away with the run; its window must not call back.
-        window_->disconnect(this);
-        delete window_;
-    }
-}
-
-void FrmStart::Show() {
-    if (!window_) {
-        window_ = new FormWindow(frmStartLayout());
-        connectHandlers();
-        Form_Load();
-        if (!window_)
-            return; // the opening steps ended the run
-    }
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
-}
-
-void FrmStart::Close() {
-    if (window_)
-        window_->close();
-}
+    : Form(frmStartLayout(), parent), platform_(platform) {}
 
 void FrmStart::connectHandlers() {
-    connect(window_, &FormWindow::closing, this, [this] {
-        // The closed window goes away on its own; the next opening builds a new one.
-        window_->disconnect(this);
-        window_->control<QLineEdit>(QStringLiteral("txtName"))->removeEventFilter(this);
-        window_.clear();
-        Form_Unload();
-    });
-    window_->control<QLineEdit>(QStringLiteral("txtName"))->installEventFilter(this);
-    connect(window_->control<QPushButton>(QStringLiteral("cmdProceed")), &QPushButton::clicked,
+    window()->control<QLineEdit>(QStringLiteral("txtName"))->installEventFilter(this);
+    connect(window()->control<QPushButton>(QStringLiteral("cmdProceed")), &QPushButton::clicked,
             this, &FrmStart::cmdProceed_Click);
-    connect(window_->control<QPushButton>(QStringLiteral("cmdExit")), &QPushButton::clicked, this,
+    connect(window()->control<QPushButton>(QStringLiteral("cmdExit")), &QPushButton::clicked, this,
             &FrmStart::cmdExit_Click);
-    connect(window_->menuAction(QStringLiteral("mnuNext")), &QAction::triggered, this,
+    connect(window()->menuAction(QStringLiteral("mnuNext")), &QAction::triggered, this,
             &FrmStart::mnuNext_Click);
-    connect(window_->menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
+    connect(window()->menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &FrmStart::mnuExit_Click);
-    connect(window_->menuAction(QStringLiteral("mnuAbout")), &QAction::triggered, this,
+    connect(window()->menuAction(QStringLiteral("mnuAbout")), &QAction::triggered, this,
             &FrmStart::mnuAbout_Click);
-    connectPageLinks(window_, u"frmStart", PageOpeners(platform_.browser));
+    connectPageLinks(window(), u"frmStart", PageOpeners(platform_.browser));
 }
 
 void FrmStart::Form_Load() {
     UpdateReminder(platform_);
     if (!QDir(platform_.folder->path() + QLatin1String("/pics")).exists()) {
-        platform_.messages->inform(window_, QStringLiteral("Hexacle Free"),
+        platform_.messages->inform(window(), QStringLiteral("Hexacle Free"),
                                    QStringLiteral("Files Needed To Run Hexacle Free Are Missing\r"
                                                   "Please Reinstall Software."),
                                    MessageBoxes::Icon::Information);
@@ -108,25 +75,25 @@ void FrmStart::txtName_KeyPress(int &KeyAscii) {
     if (isAcceptedNameCode(KeyAscii))
         return;
     KeyAscii = 0;
-    platform_.messages->inform(window_, QLatin1String(texts::kAppTitle),
+    platform_.messages->inform(window(), QLatin1String(texts::kAppTitle),
                                QStringLiteral("Please Enter Only Characters"),
                                MessageBoxes::Icon::None);
-    if (window_)
-        window_->control<QLineEdit>(QStringLiteral("txtName"))->setFocus();
+    if (isOpen())
+        window()->control<QLineEdit>(QStringLiteral("txtName"))->setFocus();
 }
 
 bool FrmStart::acceptEntry() {
-    auto *name = window_->control<QLineEdit>(QStringLiteral("txtName"));
-    auto *question = window_->control<QPlainTextEdit>(QStringLiteral("txtQuestion"));
+    auto *name = window()->control<QLineEdit>(QStringLiteral("txtName"));
+    auto *question = window()->control<QPlainTextEdit>(QStringLiteral("txtQuestion"));
     if (name->text().isEmpty()) {
-        platform_.messages->inform(window_, QLatin1String(texts::kAppTitle),
+        platform_.messages->inform(window(), QLatin1String(texts::kAppTitle),
                                    QStringLiteral("Please Enter Your Name"),
                                    MessageBoxes::Icon::Information);
         name->setFocus();
         return false;
     }
     if (question->toPlainText().isEmpty()) {
-        platform_.messages->inform(window_, QLatin1String(texts::kAppTitle),
+        platform_.messages->inform(window(), QLatin1String(texts::kAppTitle),
                                    QStringLiteral("Please Enter Your Question"),
                                    MessageBoxes::Icon::Information);
         question->setFocus();
@@ -140,22 +107,22 @@ bool FrmStart::acceptEntry() {
 }
 
 void FrmStart::cmdProceed_Click() {
-    if (!window_ || !acceptEntry())
+    if (!isOpen() || !acceptEntry())
         return;
     emit readingWanted();
-    if (!window_)
+    if (!isOpen())
         return;
     closingForNext_ = true;
     Close();
 }
 
 void FrmStart::mnuNext_Click() {
-    if (!window_ || !acceptEntry())
+    if (!isOpen() || !acceptEntry())
         return;
     emit readingWanted();
     // Kept open with its texts, out of sight, for the next Start Again.
-    if (window_)
-        window_->hide();
+    if (isOpen())
+        window()->hide();
 }
 
 void FrmStart::cmdExit_Click() {
@@ -164,7 +131,7 @@ void FrmStart::cmdExit_Click() {
 
 void FrmStart::mnuAbout_Click() {
     FrmAbout about(platform_);
-    about.Show(window_);
+    about.Show(window());
 }
 
 } // namespace hexacle

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/form_window.h"
+#include "forms/form.h"
 #include "forms/frm_main.h"
 #include "platform/platform.h"
 
@@ -12,23 +12,17 @@ namespace hexacle {
 // The Querent window. The object lives for the whole run and keeps the
 // accepted name and question; its on-screen window is built afresh at each
 // opening.
-class FrmStart : public QObject, public QuerentSource {
+class FrmStart : public Form, public QuerentSource {
     Q_OBJECT
 public:
     explicit FrmStart(const Platform &platform, QObject *parent = nullptr);
-    ~FrmStart() override;
-
-    void Show();
-    void Close();
-    bool isOpen() const { return !window_.isNull(); }
-    FormWindow *window() const { return window_; }
 
     // The accepted name and question, trimmed; empty until accepted.
     QString userName() const override { return userName_; }
     QString userQuestion() const override { return userQuestion_; }
 
-    void Form_Load();
-    void Form_Unload();
+    void Form_Load() override;
+    void Form_Unload() override;
     // Takes a typed character's code; a refused one becomes 0.
     void txtName_KeyPress(int &KeyAscii);
     void cmdProceed_Click();
@@ -47,12 +41,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void connectHandlers();
+    void connectHandlers() override;
     // Checks both boxes and takes their texts; false when one was empty.
     bool acceptEntry();
 
     Platform platform_;
-    QPointer<FormWindow> window_;
     QString userName_;
     QString userQuestion_;
     bool closingForNext_ = false;

@@ -22,6 +22,8 @@ inline constexpr char kCoBrandOffer[] =
     "Click Here for more info on co-branding.";
 
 // The address of the maker's home page, as the About window names it.
-constexpr const char *homePageAddress() { return "http://" HEXACLE_WEB_HOST; }
+constexpr const char *homePageAddress() {
+    return "http://" HEXACLE_WEB_HOST;
+}
 
 } // namespace hexacle::texts
