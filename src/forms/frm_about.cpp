@@ -20,10 +20,6 @@ void FrmAbout::Show(QWidget *owner) {
     window_ = new FormDialog(frmAboutLayout(), owner);
     connect(window_->control<QPushButton>(QStringLiteral("cmdOK")), &QPushButton::clicked, this,
             &FrmAbout::cmdOK_Click);
-    connect(window_->control<layout::LinkLabel>(QStringLiteral("lblHomePage")),
-            &layout::LinkLabel::clicked, this, &FrmAbout::homePageClicked);
-    connect(window_->control<layout::LinkLabel>(QStringLiteral("lblCoBrand")),
-            &layout::LinkLabel::clicked, this, &FrmAbout::coBrandClicked);
     connectPageLinks(window_, u"frmAbout", PageOpeners(platform_.browser));
     window_->exec();
     delete window_;

@@ -23,12 +23,6 @@ public:
 
     void cmdOK_Click();
 
-signals:
-    // Clicks on the two link labels, for the page openers to answer; the
-    // window stays open.
-    void homePageClicked();
-    void coBrandClicked();
-
 private:
     Platform platform_;
     QPointer<FormDialog> window_;
