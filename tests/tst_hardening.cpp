@@ -377,9 +377,15 @@ private slots:
         const qint64 growth = residentBytes() - residentAt20;
         qInfo("resident memory: %lld KiB at round 20, %+lld KiB by round 100", residentAt20 / 1024,
               growth / 1024);
+#ifndef __SANITIZE_ADDRESS__
         // Generous: a window left behind each round would cost far more (its
         // backing store alone is over a megabyte).
         QVERIFY2(growth < 3 * 1024 * 1024, qPrintable(QString::number(growth)));
+#else
+        // AddressSanitizer holds freed memory in quarantine, so the resident
+        // size grows whatever the program does; its leak checker judges instead.
+        Q_UNUSED(growth);
+#endif
     }
 };
 
