@@ -23,16 +23,6 @@ using namespace hexacle::test;
 
 namespace {
 
-class FakeGuard final : public InstanceGuard {
-public:
-    bool claim() override {
-        ++claims;
-        return free;
-    }
-    bool free = true;
-    int claims = 0;
-};
-
 const QString kOnlyCharacters = QStringLiteral("Please Enter Only Characters");
 
 } // namespace

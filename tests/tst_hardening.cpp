@@ -42,11 +42,6 @@ using namespace hexacle::test;
 
 namespace {
 
-class FakeGuard final : public InstanceGuard {
-public:
-    bool claim() override { return true; }
-};
-
 QByteArray contentsOf(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

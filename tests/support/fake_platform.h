@@ -4,6 +4,7 @@
 // from a script and records what it was asked, a recording browser, a fixed
 // calendar and a program folder that tests choose.
 
+#include "platform/instance_guard.h"
 #include "platform/platform.h"
 
 #include <QDate>
@@ -77,6 +78,17 @@ public:
     QString iniFile() const override { return file; }
     QTemporaryDir dir;
     QString file;
+};
+
+// Another copy runs when `free` is false.
+class FakeGuard final : public InstanceGuard {
+public:
+    bool claim() override {
+        ++claims;
+        return free;
+    }
+    bool free = true;
+    int claims = 0;
 };
 
 struct FakePlatform {
