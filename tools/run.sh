@@ -12,6 +12,9 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     exit 1
 fi
 
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build" -j"$(nproc)" --target HexacleFree
-exec "$root/build/HexacleFree"
+# A build folder of its own, so switching between running and testing
+# (a Debug build in build/) does not rebuild everything each time.
+build="$root/build-run"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)" --target HexacleFree
+exec "$build/HexacleFree"
