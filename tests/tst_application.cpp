@@ -8,6 +8,7 @@
 #include "links/settings_store.h"
 #include "links/update_reminder.h"
 #include "support/fake_platform.h"
+#include "support/run_fixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,15 +28,9 @@ const QString kOnlyCharacters = QStringLiteral("Please Enter Only Characters");
 
 } // namespace
 
-class TestApplication : public QObject {
+class TestApplication : public RunFixture {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fake;
-    FakeGuard guard;
-    std::unique_ptr<Application> run;
-
-    FormWindow *reading() { return run->reading().window(); }
-    FormWindow *querent() { return run->querent().window(); }
     QLineEdit *nameBox() { return querent()->control<QLineEdit>("txtName"); }
     QPlainTextEdit *questionBox() { return querent()->control<QPlainTextEdit>("txtQuestion"); }
     QStringList messageTexts() const {
@@ -62,15 +57,8 @@ class TestApplication : public QObject {
     }
 
 private slots:
-    void init() {
-        fake = std::make_unique<FakePlatform>();
-        guard = FakeGuard{};
-        run = std::make_unique<Application>(fake->platform(), guard);
-    }
-    void cleanup() {
-        run.reset();
-        fake.reset();
-    }
+    void init() { startRun(); }
+    void cleanup() { endRun(); }
 
     void startUpInOrder() {
         record(fake->calendar.date.addDays(-20)); // the reminder will ask

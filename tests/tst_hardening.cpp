@@ -18,6 +18,7 @@
 #include "links/settings_store.h"
 #include "links/update_reminder.h"
 #include "support/fake_platform.h"
+#include "support/run_fixture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -76,15 +77,9 @@ enum class Damage { Garbage, Truncated, HeaderOnly, Empty };
 
 Q_DECLARE_METATYPE(Damage)
 
-class TestHardening : public QObject {
+class TestHardening : public RunFixture {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fake;
-    FakeGuard guard;
-    std::unique_ptr<Application> run;
-
-    FormWindow *reading() { return run->reading().window(); }
-    FormWindow *querent() { return run->querent().window(); }
     QImage coinImage(FormWindow *window, int k) {
         return window->control<QLabel>(QStringLiteral("picCoin_%1").arg(k))->pixmap().toImage();
     }
@@ -98,14 +93,10 @@ class TestHardening : public QObject {
     }
 
 private slots:
-    void init() {
-        fake = std::make_unique<FakePlatform>();
-        run = std::make_unique<Application>(fake->platform(), guard);
-    }
+    void init() { startRun(); }
     void cleanup() {
-        run.reset();
         restoreWritable(QFileInfo(fake->settings.iniFile()).absolutePath());
-        fake.reset();
+        endRun();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace hexacle {
@@ -75,28 +76,28 @@ void FrmStart::txtName_KeyPress(int &KeyAscii) {
     if (isAcceptedNameCode(KeyAscii))
         return;
     KeyAscii = 0;
-    platform_.messages->inform(window(), QLatin1String(texts::kAppTitle),
-                               QStringLiteral("Please Enter Only Characters"),
-                               MessageBoxes::Icon::None);
-    if (isOpen())
-        window()->control<QLineEdit>(QStringLiteral("txtName"))->setFocus();
+    refuse(QStringLiteral("Please Enter Only Characters"), MessageBoxes::Icon::None,
+           window()->control<QLineEdit>(QStringLiteral("txtName")));
+}
+
+void FrmStart::refuse(const QString &text, MessageBoxes::Icon icon, QWidget *box) {
+    QPointer<QWidget> focus = box;
+    platform_.messages->inform(window(), QLatin1String(texts::kAppTitle), text, icon);
+    // The message may have outlived the window; only a box still there takes the focus.
+    if (focus)
+        focus->setFocus();
 }
 
 bool FrmStart::acceptEntry() {
     auto *name = window()->control<QLineEdit>(QStringLiteral("txtName"));
     auto *question = window()->control<QPlainTextEdit>(QStringLiteral("txtQuestion"));
     if (name->text().isEmpty()) {
-        platform_.messages->inform(window(), QLatin1String(texts::kAppTitle),
-                                   QStringLiteral("Please Enter Your Name"),
-                                   MessageBoxes::Icon::Information);
-        name->setFocus();
+        refuse(QStringLiteral("Please Enter Your Name"), MessageBoxes::Icon::Information, name);
         return false;
     }
     if (question->toPlainText().isEmpty()) {
-        platform_.messages->inform(window(), QLatin1String(texts::kAppTitle),
-                                   QStringLiteral("Please Enter Your Question"),
-                                   MessageBoxes::Icon::Information);
-        question->setFocus();
+        refuse(QStringLiteral("Please Enter Your Question"), MessageBoxes::Icon::Information,
+               question);
         return false;
     }
     userName_ = trimSpaces(name->text());

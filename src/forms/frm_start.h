@@ -44,6 +44,8 @@ private:
     void connectHandlers() override;
     // Checks both boxes and takes their texts; false when one was empty.
     bool acceptEntry();
+    // Tells the user what is missing or refused and puts the focus in `box`.
+    void refuse(const QString &text, MessageBoxes::Icon icon, QWidget *box);
 
     Platform platform_;
     QString userName_;

@@ -1,0 +1,37 @@
+#pragma once
+
+// A whole run of the program over stand-ins for the outside world, made
+// afresh for each test function by startRun() in init() and ended by endRun().
+
+#include "app/application.h"
+#include "forms/form_window.h"
+#include "forms/frm_start.h"
+#include "support/fake_platform.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace hexacle::test {
+
+class RunFixture : public QObject {
+protected:
+    std::unique_ptr<FakePlatform> fake;
+    FakeGuard guard;
+    std::unique_ptr<Application> run;
+
+    void startRun() {
+        fake = std::make_unique<FakePlatform>();
+        guard = FakeGuard{};
+        run = std::make_unique<Application>(fake->platform(), guard);
+    }
+    void endRun() {
+        run.reset();
+        fake.reset();
+    }
+
+    FormWindow *reading() const { return run->reading().window(); }
+    FormWindow *querent() const { return run->querent().window(); }
+};
+
+} // namespace hexacle::test
