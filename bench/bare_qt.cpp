@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick for start-up time and memory: the least a Qt Widgets program
 // with a main window, a menu bar and one label costs, built with the same
 // flags as the program.

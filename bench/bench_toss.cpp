@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One toss of the Reading window, from the click on "Toss Coins" until every
 // glyph label, text box and coin picture holds its new content, the coin faces
 // read from disk as the program reads them. Runs on any Qt platform; the

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+
 """Start-up time and peak memory of Hexacle against a bare Qt Widgets program.
 
 Each run starts one program on a private Xvfb display and measures, from just

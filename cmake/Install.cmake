@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Install layout and the Debian package.
 #
 #   PREFIX/lib/hexacle/HexacleFree       the program, which reads pics/ beside itself

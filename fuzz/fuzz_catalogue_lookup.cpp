@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // HexagramCatalogue::lookup returns an entry exactly for the 64 keys, compared
 // character for character: nothing for a prefix, a longer text, other digits,
 // look-alike characters or surrounding blanks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The character transform of the settings store: what is stored comes back as
 // it was meant, whatever the text.
 //  - Plain ASCII comes back unchanged, each character stored 85 codes higher

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the date the update reminder stored. The first four bytes of an
 // input pick a date; the rest is taken as the whole settings file.
 //  - Any file: reading the record never fails hard, and a record that is an

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+
 """Writes the starting inputs of the fuzz targets into fuzz/corpus/. Run from
 the repository root: /usr/bin/python3 fuzz/make_seeds.py
 The settings files are as the program writes them: section [Settings], the

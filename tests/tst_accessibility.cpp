@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three windows as a screen reader and a keyboard-only user meet them:
 // what Qt's accessibility interface says of every control, and where Tab and
 // Enter take the user. Real windows, real key presses, scripted coins.

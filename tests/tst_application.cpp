@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A whole run with every outside service replaced: the start-up order, a
 // second copy, readings one after another through the Querent window, and
 // every way out ending the run once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real generator: the four line values come out with the chances of
 // three fair coins, and a biased generator is caught by the same test.
 

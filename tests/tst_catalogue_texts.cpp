@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The judgement and image texts must fit the Reading window's text boxes and
 // keep the line layout they were written for; a fault names its hexagram.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows on a screen with more device pixels to the pixel: the layout
 // holds in logical pixels, and the coin pictures come from their larger
 // drawings where those exist. ctest runs this at the screen's own ratio and

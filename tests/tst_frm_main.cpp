@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Reading window driven as a user drives it: real clicks and key presses
 // with scripted coins and a program folder of the test's choosing.
 

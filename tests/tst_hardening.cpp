@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bad input from the outside world, and a user who will not stop: each case
 // ends safely, with an outcome the user can make sense of.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One copy per user: a second claim is refused while the first holds the
 // lock, a lock left by a killed copy is taken over, and many copies started
 // together leave exactly one holder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Web page links: the addresses, which control of which window opens which
 // page (clicked for real, through the window, so only what is in front can be
 // hit), that nothing else opens one, and the start-up draw of the promotional

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reading's logic without any window: coins, digits, keys, glyphs, report
 // and the catalogue lookup.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings store: its character shift, the file it keeps, and what it
 // does when the file or its folder refuses a write or holds something odd.
 // Every store here lives in a temporary directory; XDG_CONFIG_HOME points

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every line of every hexagram's texts shows as one line in its box of the
 // Reading window, with the fonts this desktop has.
 

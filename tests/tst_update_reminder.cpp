@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The update reminder: when it asks, what it records, that a Yes opens the
 // download page only once today is recorded, and that a record it cannot
 // read or a store that refuses the write end it quietly.

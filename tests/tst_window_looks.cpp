@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the three windows look with the fonts of this machine: every caption
 // shows whole and clear of its neighbours, the coin icon and the hand
 // pointers are the drawn ones, and the promotion labels stack as laid out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Querent and About windows opened as a user opens them, and the About
 // window over both windows: content, keyboard, modality, and a reading in
 // progress left as it was.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+
 """Draws the program's desktop icon, the cash coin of the coin pictures, as
 PNG files for the hicolor icon theme. Run from the repository root:
     /usr/bin/python3 tools/draw_app_icon.py

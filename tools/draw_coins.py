@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+
 """Draws the coin pictures: the 60 x 60 coin picture shown at start, and the
 heads and tails faces shown after a toss, each also at 120 x 120 as
 "name@2x.gif" for screens with two device pixels to the pixel. Run from the

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+
 """Draws the window icon and the two hand pointers as classic Windows icons
 (one 32 x 32 image each, palette bitmap with an AND mask). Run from the
 repository root:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running or testing needs, only
 # when some are missing. Usage: tools/install-deps.sh build|run|test
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Hexacle and starts it.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

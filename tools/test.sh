@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Hexacle with its tests and runs them all on Qt's offscreen platform;
 # then runs each fuzz target over a bounded number of inputs, and the whole
 # suite again under AddressSanitizer and UndefinedBehaviorSanitizer.

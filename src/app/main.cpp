@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/application.h"
 #include "platform/system_platform.h"
 

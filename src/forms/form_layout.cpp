@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "forms/form_layout.h"
 
 #include <QAccessibleWidget>

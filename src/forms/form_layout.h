@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Windows are described by tables in twips, as their designers laid them out,

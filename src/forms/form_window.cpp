@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "forms/form_window.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "forms/frm_about.h"
 
 #include "forms/frm_about_layout.h"

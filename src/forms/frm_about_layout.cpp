@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About window as laid out, in twips.
 
 #include "forms/frm_about_layout.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "forms/frm_main.h"
 
 #include "forms/form_window.h"

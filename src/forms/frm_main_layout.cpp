@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Reading window as laid out, in twips.
 
 #include "forms/frm_main_layout.h"

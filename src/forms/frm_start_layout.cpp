@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Querent window as laid out, in twips.
 
 #include "forms/frm_start_layout.h"

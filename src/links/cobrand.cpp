@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "links/cobrand.h"
 
 #include "forms/form_layout.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Which of the two promotional offers the Reading window shows in this run.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "links/link_wiring.h"
 
 #include "forms/form_layout.h"

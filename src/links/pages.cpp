@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "links/pages.h"
 
 #include "platform/platform.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "links/settings_store.h"
 
 #include "platform/platform.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "links/update_reminder.h"
 
 #include "forms/promotion_texts.h"

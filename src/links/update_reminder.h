@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Once the date last recorded lies more than 14 days away, offers to look for

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "platform/instance_guard.h"
 
 #include <QDir>

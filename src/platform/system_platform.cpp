@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "platform/system_platform.h"
 
 #include <QCoreApplication>

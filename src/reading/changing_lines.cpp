@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "reading/changing_lines.h"
 
 namespace hexacle {

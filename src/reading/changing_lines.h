@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The per-toss refresh: glyphs of both figures, the changing-lines report and

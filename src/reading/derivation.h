@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // From line values to hexagram keys: a key is the lower trigram code followed

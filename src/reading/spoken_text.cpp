@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "reading/spoken_text.h"
 
 namespace hexacle {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // What a screen reader says for the figures and the coins: the glyphs and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "texts/hexagram_catalogue.h"
 
 #include <QHash>

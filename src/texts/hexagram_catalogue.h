@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The 64 hexagrams, filed under their keys (lower trigram code, then upper).

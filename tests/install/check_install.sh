@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs a build into a temporary prefix, checks the layout and the desktop
 # files, then starts the installed program through its launcher on a virtual
 # display, tosses once by keyboard and checks that the coin pictures were read

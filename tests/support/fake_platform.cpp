@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "support/fake_platform.h"
 
 #include <QDir>

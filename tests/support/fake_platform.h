@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Stand-ins for the outside world: scripted coins, a message box that answers

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Answers a modal window from inside its own event loop, as a user would.
