@@ -7,8 +7,8 @@
 // Prints the median of many single tosses (with and without painting the
 // window), then Qt's own figure for a whole reading.
 
-#include "forms/form_window.h"
-#include "forms/frm_main.h"
+#include "layout/form_window.h"
+#include "windows/frm_main.h"
 #include "support/fake_platform.h"
 
 #include <QElapsedTimer>

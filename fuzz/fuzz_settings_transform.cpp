@@ -8,7 +8,7 @@
 //  - Decoding anything found in a file never makes it longer.
 
 #include "fuzz_check.h"
-#include "links/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QList>
 #include <QString>

@@ -3,12 +3,12 @@
 // what Qt's accessibility interface says of every control, and where Tab and
 // Enter take the user. Real windows, real key presses, scripted coins.
 
-#include "forms/form_window.h"
-#include "forms/frm_about.h"
-#include "forms/frm_main.h"
-#include "forms/frm_start.h"
-#include "links/cobrand.h"
-#include "links/pages.h"
+#include "layout/form_window.h"
+#include "windows/frm_about.h"
+#include "windows/frm_main.h"
+#include "windows/frm_start.h"
+#include "windows/cobrand.h"
+#include "web/pages.h"
 #include "reading/spoken_text.h"
 #include "support/fake_platform.h"
 #include "support/modal.h"

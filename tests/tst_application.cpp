@@ -4,10 +4,10 @@
 // every way out ending the run once.
 
 #include "app/application.h"
-#include "forms/form_window.h"
-#include "forms/frm_start.h"
-#include "links/settings_store.h"
-#include "links/update_reminder.h"
+#include "layout/form_window.h"
+#include "windows/frm_start.h"
+#include "settings/settings_store.h"
+#include "reminder/update_reminder.h"
 #include "support/fake_platform.h"
 #include "support/run_fixture.h"
 

@@ -4,11 +4,11 @@
 // drawings where those exist. ctest runs this at the screen's own ratio and
 // again with QT_SCALE_FACTOR=2.
 
-#include "forms/form_window.h"
-#include "forms/frm_about_layout.h"
-#include "forms/frm_main.h"
-#include "forms/frm_main_layout.h"
-#include "forms/frm_start_layout.h"
+#include "layout/form_window.h"
+#include "windows/frm_about_layout.h"
+#include "windows/frm_main.h"
+#include "windows/frm_main_layout.h"
+#include "windows/frm_start_layout.h"
 #include "support/fake_platform.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // The Reading window driven as a user drives it: real clicks and key presses
 // with scripted coins and a program folder of the test's choosing.
 
-#include "forms/form_window.h"
-#include "forms/frm_main.h"
+#include "layout/form_window.h"
+#include "windows/frm_main.h"
 #include "support/fake_platform.h"
 #include "texts/hexagram_catalogue.h"
 

@@ -13,11 +13,11 @@
 // (userTextIsPlainAndMayBeLarge).
 
 #include "app/application.h"
-#include "forms/form_window.h"
-#include "forms/frm_main.h"
-#include "forms/frm_start.h"
-#include "links/settings_store.h"
-#include "links/update_reminder.h"
+#include "layout/form_window.h"
+#include "windows/frm_main.h"
+#include "windows/frm_start.h"
+#include "settings/settings_store.h"
+#include "reminder/update_reminder.h"
 #include "support/fake_platform.h"
 #include "support/run_fixture.h"
 

@@ -4,16 +4,16 @@
 // hit), that nothing else opens one, and the start-up draw of the promotional
 // offer.
 
-#include "forms/form_window.h"
-#include "forms/frm_about.h"
-#include "forms/frm_about_layout.h"
-#include "forms/frm_main.h"
-#include "forms/frm_main_layout.h"
-#include "forms/frm_start.h"
-#include "forms/frm_start_layout.h"
-#include "links/cobrand.h"
-#include "links/link_wiring.h"
-#include "links/pages.h"
+#include "layout/form_window.h"
+#include "windows/frm_about.h"
+#include "windows/frm_about_layout.h"
+#include "windows/frm_main.h"
+#include "windows/frm_main_layout.h"
+#include "windows/frm_start.h"
+#include "windows/frm_start_layout.h"
+#include "windows/cobrand.h"
+#include "windows/page_links.h"
+#include "web/pages.h"
 #include "support/fake_platform.h"
 
 #include <QAction>

@@ -10,7 +10,7 @@
 // file's name taken by a folder, a folder that cannot be created) are refused
 // by the system itself, whoever runs.
 
-#include "links/settings_store.h"
+#include "settings/settings_store.h"
 #include "platform/system_platform.h"
 
 #include <QCoreApplication>

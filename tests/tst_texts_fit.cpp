@@ -2,8 +2,8 @@
 // Every line of every hexagram's texts shows as one line in its box of the
 // Reading window, with the fonts this desktop has.
 
-#include "forms/form_window.h"
-#include "forms/frm_main.h"
+#include "layout/form_window.h"
+#include "windows/frm_main.h"
 #include "support/fake_platform.h"
 #include "texts/hexagram_catalogue.h"
 

@@ -3,11 +3,11 @@
 // shows whole and clear of its neighbours, the coin icon and the hand
 // pointers are the drawn ones, and the promotion labels stack as laid out.
 
-#include "forms/form_window.h"
-#include "forms/frm_about_layout.h"
-#include "forms/frm_main_layout.h"
-#include "forms/frm_start_layout.h"
-#include "forms/promotion_texts.h"
+#include "layout/form_window.h"
+#include "windows/frm_about_layout.h"
+#include "windows/frm_main_layout.h"
+#include "windows/frm_start_layout.h"
+#include "windows/window_texts.h"
 #include "reading/changing_lines.h"
 #include "texts/hexagram_catalogue.h"
 

@@ -3,12 +3,12 @@
 // window over both windows: content, keyboard, modality, and a reading in
 // progress left as it was.
 
-#include "forms/form_window.h"
-#include "forms/frm_about.h"
-#include "forms/frm_main.h"
-#include "forms/frm_start.h"
-#include "forms/promotion_texts.h"
-#include "links/pages.h"
+#include "layout/form_window.h"
+#include "windows/frm_about.h"
+#include "windows/frm_main.h"
+#include "windows/frm_start.h"
+#include "windows/window_texts.h"
+#include "web/pages.h"
 #include "support/fake_platform.h"
 #include "support/modal.h"
 

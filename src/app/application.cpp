@@ -2,10 +2,10 @@
 
 #include "app/application.h"
 
-#include "forms/frm_start.h"
-#include "forms/promotion_texts.h"
-#include "links/cobrand.h"
-#include "links/update_reminder.h"
+#include "windows/frm_start.h"
+#include "windows/window_texts.h"
+#include "windows/cobrand.h"
+#include "reminder/update_reminder.h"
 
 #include <QApplication>
 #include <QDialog>

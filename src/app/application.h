@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "forms/frm_main.h"
+#include "windows/frm_main.h"
 #include "platform/instance_guard.h"
 #include "platform/platform.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/application.h"
-#include "platform/system_platform.h"
+#include "desktop/desktop_platform.h"
 
 #include <QApplication>
 

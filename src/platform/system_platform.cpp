@@ -3,8 +3,6 @@
 #include "platform/system_platform.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 #include <chrono>
@@ -28,30 +26,6 @@ double ClockSeededRandom::next() {
     return generator_.generateDouble();
 }
 
-QString toDisplayLines(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
-void SystemMessageBoxes::inform(QWidget *parent, const QString &caption, const QString &text,
-                                Icon icon) {
-    QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
-                    caption, toDisplayLines(text), QMessageBox::Ok, parent);
-    box.exec();
-}
-
-bool SystemMessageBoxes::askYesNo(QWidget *parent, const QString &caption, const QString &text) {
-    QMessageBox box(QMessageBox::Information, caption, toDisplayLines(text),
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
-}
-
-void DesktopBrowser::open(const QUrl &address) {
-    QDesktopServices::openUrl(address);
-}
-
 QDate SystemCalendar::today() const {
     return QDate::currentDate();
 }
@@ -68,10 +42,6 @@ QString UserSettingsLocation::iniFile() const {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QLatin1Char('/') + app + QLatin1Char('/') + app + QLatin1String(".ini");
 #endif
-}
-
-Platform SystemPlatform::platform() {
-    return Platform{&random_, &messages_, &browser_, &calendar_, &folder_, &settings_};
 }
 
 } // namespace hexacle

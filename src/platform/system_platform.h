@@ -20,17 +20,6 @@ private:
     QRandomGenerator generator_;
 };
 
-class SystemMessageBoxes final : public MessageBoxes {
-public:
-    void inform(QWidget *parent, const QString &caption, const QString &text, Icon icon) override;
-    bool askYesNo(QWidget *parent, const QString &caption, const QString &text) override;
-};
-
-class DesktopBrowser final : public Browser {
-public:
-    void open(const QUrl &address) override;
-};
-
 class SystemCalendar final : public Calendar {
 public:
     QDate today() const override;
@@ -47,22 +36,5 @@ class UserSettingsLocation final : public SettingsLocation {
 public:
     QString iniFile() const override;
 };
-
-// Owns the real services and lends them out as a Platform.
-class SystemPlatform {
-public:
-    Platform platform();
-
-private:
-    ClockSeededRandom random_;
-    SystemMessageBoxes messages_;
-    DesktopBrowser browser_;
-    SystemCalendar calendar_;
-    ExecutableFolder folder_;
-    UserSettingsLocation settings_;
-};
-
-// Message box texts use "\r" or "\r\n" between lines; Qt wants "\n".
-QString toDisplayLines(QString text);
 
 } // namespace hexacle

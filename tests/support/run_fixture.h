@@ -6,8 +6,8 @@
 // afresh for each test function by startRun() in init() and ended by endRun().
 
 #include "app/application.h"
-#include "forms/form_window.h"
-#include "forms/frm_start.h"
+#include "layout/form_window.h"
+#include "windows/frm_start.h"
 #include "support/fake_platform.h"
 
 #include <QObject>

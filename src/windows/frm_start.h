@@ -2,8 +2,8 @@
 
 #pragma once
 
-#include "forms/form.h"
-#include "forms/frm_main.h"
+#include "windows/form.h"
+#include "windows/frm_main.h"
 #include "platform/platform.h"
 
 #include <QObject>

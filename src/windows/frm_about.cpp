@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 
-#include "forms/frm_about.h"
+#include "windows/frm_about.h"
 
-#include "forms/frm_about_layout.h"
-#include "links/link_wiring.h"
+#include "windows/frm_about_layout.h"
+#include "windows/page_links.h"
 
 #include <QPushButton>
 

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "forms/form.h"
+#include "windows/form.h"
 #include "platform/platform.h"
 #include "reading/casting.h"
 #include "reading/derivation.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "forms/form.h"
+#include "windows/form.h"
 
 namespace hexacle {
 

@@ -5,7 +5,7 @@
 // Which control of which window opens which web page, and the one routine
 // that connects a freshly built window's controls to their openers.
 
-#include "links/pages.h"
+#include "web/pages.h"
 
 #include <QStringView>
 

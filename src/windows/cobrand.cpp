@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 
-#include "links/cobrand.h"
+#include "windows/cobrand.h"
 
-#include "forms/form_layout.h"
-#include "forms/frm_main.h"
+#include "layout/form_layout.h"
+#include "windows/frm_main.h"
 #include "platform/platform.h"
 
 #include <QWidget>

@@ -2,8 +2,8 @@
 
 #pragma once
 
-#include "forms/form_layout.h"
-#include "forms/form_window.h"
+#include "layout/form_layout.h"
+#include "layout/form_window.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "forms/form_window.h"
+#include "layout/form_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The About window as laid out, in twips.
 
-#include "forms/frm_about_layout.h"
+#include "windows/frm_about_layout.h"
 
-#include "forms/promotion_texts.h"
+#include "windows/window_texts.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "forms/form_window.h"
+#include "layout/form_window.h"
 #include "platform/platform.h"
 
 #include <QObject>

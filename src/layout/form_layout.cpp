@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "forms/form_layout.h"
+#include "layout/form_layout.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>

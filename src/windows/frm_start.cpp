@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 
-#include "forms/frm_start.h"
+#include "windows/frm_start.h"
 
-#include "forms/frm_about.h"
-#include "forms/frm_start_layout.h"
-#include "links/link_wiring.h"
+#include "windows/frm_about.h"
+#include "windows/frm_start_layout.h"
+#include "windows/page_links.h"
 
-#include "forms/promotion_texts.h"
-#include "links/update_reminder.h"
+#include "windows/window_texts.h"
+#include "reminder/update_reminder.h"
 #include "reading/querent.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "links/settings_store.h"
+#include "settings/settings_store.h"
 
 #include "platform/platform.h"
 

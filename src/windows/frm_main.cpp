@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 
-#include "forms/frm_main.h"
+#include "windows/frm_main.h"
 
-#include "forms/form_window.h"
-#include "forms/frm_about.h"
-#include "forms/frm_main_layout.h"
-#include "links/link_wiring.h"
+#include "layout/form_window.h"
+#include "windows/frm_about.h"
+#include "windows/frm_main_layout.h"
+#include "windows/page_links.h"
 #include "reading/changing_lines.h"
 #include "reading/querent.h"
 #include "reading/spoken_text.h"

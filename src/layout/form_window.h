@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "forms/form_layout.h"
+#include "layout/form_layout.h"
 
 #include <QDialog>
 #include <QMainWindow>

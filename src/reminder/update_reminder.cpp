@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 
-#include "links/update_reminder.h"
+#include "reminder/update_reminder.h"
 
-#include "forms/promotion_texts.h"
-#include "links/pages.h"
-#include "links/settings_store.h"
+#include "windows/window_texts.h"
+#include "web/pages.h"
+#include "settings/settings_store.h"
 #include "platform/platform.h"
 
 #include <QLocale>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 
-#include "links/link_wiring.h"
+#include "windows/page_links.h"
 
-#include "forms/form_layout.h"
+#include "layout/form_layout.h"
 
 #include <QAbstractButton>
 #include <QAction>

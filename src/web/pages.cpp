@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "links/pages.h"
+#include "web/pages.h"
 
 #include "platform/platform.h"
 
