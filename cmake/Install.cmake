@@ -16,37 +16,37 @@ set(HEXACLE_PROGRAM_DIR lib/hexacle)
 
 install(TARGETS HexacleFree RUNTIME DESTINATION ${HEXACLE_PROGRAM_DIR})
 foreach(pic IN LISTS HEXACLE_PICS)
-    install(FILES ${CMAKE_SOURCE_DIR}/assets/pics/${pic} DESTINATION ${HEXACLE_PROGRAM_DIR}/pics)
+    install(FILES ${PROJECT_SOURCE_DIR}/assets/pics/${pic} DESTINATION ${HEXACLE_PROGRAM_DIR}/pics)
 endforeach()
 
 # The launcher link is made in the build tree and installed as a link.
-set(HEXACLE_LAUNCHER ${CMAKE_BINARY_DIR}/packaging/hexacle)
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
+set(HEXACLE_LAUNCHER ${PROJECT_BINARY_DIR}/packaging/hexacle)
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/packaging)
 file(CREATE_LINK ../${HEXACLE_PROGRAM_DIR}/HexacleFree ${HEXACLE_LAUNCHER} SYMBOLIC)
 install(FILES ${HEXACLE_LAUNCHER} DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/${HEXACLE_APP_ID}.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${HEXACLE_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
-configure_file(${CMAKE_SOURCE_DIR}/packaging/${HEXACLE_APP_ID}.metainfo.xml.in
-               ${CMAKE_BINARY_DIR}/packaging/${HEXACLE_APP_ID}.metainfo.xml @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/${HEXACLE_APP_ID}.metainfo.xml
+configure_file(${PROJECT_SOURCE_DIR}/packaging/${HEXACLE_APP_ID}.metainfo.xml.in
+               ${PROJECT_BINARY_DIR}/packaging/${HEXACLE_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/${HEXACLE_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(HEXACLE_ICON_SIZES 16 32 48 64 128 256)
 foreach(size IN LISTS HEXACLE_ICON_SIZES)
-    install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${size}x${size}/${HEXACLE_APP_ID}.png
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/${size}x${size}/${HEXACLE_APP_ID}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${HEXACLE_APP_ID}.svg
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/${HEXACLE_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 if(BUILD_TESTING)
     # Installs this build into a temporary prefix and starts the installed
     # program under Xvfb far enough to see it read its coin pictures.
     add_test(NAME install_tree
-             COMMAND ${CMAKE_SOURCE_DIR}/tests/install/check_install.sh ${CMAKE_BINARY_DIR})
-    set_tests_properties(install_tree PROPERTIES TIMEOUT 120)
+             COMMAND ${PROJECT_SOURCE_DIR}/tests/install/check_install.sh ${PROJECT_BINARY_DIR})
+    set_tests_properties(install_tree PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77)
 endif()
 
 set(CPACK_GENERATOR DEB)

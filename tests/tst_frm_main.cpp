@@ -3,9 +3,9 @@
 // with scripted coins and a program folder of the test's choosing.
 
 #include "layout/form_window.h"
-#include "windows/frm_main.h"
 #include "support/fake_platform.h"
 #include "texts/hexagram_catalogue.h"
+#include "windows/frm_main.h"
 
 #include <QApplication>
 #include <QFile>
@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(text("txtUserInfo"), QStringLiteral("Name: \n\nQuestion: "));
         QCOMPARE(window()->frameGeometry().topLeft(), QPoint(67, 67)); // 1000 twips
         QCOMPARE(window()->frameGeometry().width(), 693);              // 10400 twips
-        QCOMPARE(window()->windowTitle(), QStringLiteral("Hexacle v2.30"));
+        QCOMPARE(window()->windowTitle(), QStringLiteral("Hexacle v" HEXACLE_PROJECT_VERSION));
         // The upper band whole, nothing of the lower band.
         QWidget *client = window()->client();
         QVERIFY(client->height() >=

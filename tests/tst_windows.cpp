@@ -4,13 +4,13 @@
 // progress left as it was.
 
 #include "layout/form_window.h"
+#include "support/fake_platform.h"
+#include "support/modal.h"
+#include "web/pages.h"
 #include "windows/frm_about.h"
 #include "windows/frm_main.h"
 #include "windows/frm_start.h"
 #include "windows/window_texts.h"
-#include "web/pages.h"
-#include "support/fake_platform.h"
-#include "support/modal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -123,7 +123,7 @@ private slots:
         FormWindow *window = start.window();
         QVERIFY(QTest::qWaitForWindowActive(window));
 
-        QCOMPARE(window->windowTitle(), QStringLiteral("Hexacle v2.30"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Hexacle v" HEXACLE_PROJECT_VERSION));
         QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(window->client()->size(), QSize(492, 241)); // 7380 x 3615 twips
@@ -236,7 +236,7 @@ private slots:
         chooseAboutFromMenu(start.window(), visit, [&](QDialog *about) {
             QCOMPARE(about->parentWidget(), start.window());
             QVERIFY(about->isModal());
-            QCOMPARE(about->windowTitle(), QStringLiteral("Hexacle v2.30"));
+            QCOMPARE(about->windowTitle(), QStringLiteral("Hexacle v" HEXACLE_PROJECT_VERSION));
             QVERIFY(!(about->windowFlags() & Qt::WindowMinimizeButtonHint));
             QVERIFY(!(about->windowFlags() & Qt::WindowMaximizeButtonHint));
             QVERIFY(!(about->windowFlags() & Qt::WindowContextHelpButtonHint));
@@ -246,7 +246,7 @@ private slots:
             auto text = [about](const char *name) {
                 return about->findChild<QLabel *>(QString::fromLatin1(name))->text();
             };
-            QCOMPARE(text("Label2"), QStringLiteral("Hexacle v2.30"));
+            QCOMPARE(text("Label2"), QStringLiteral("Hexacle v" HEXACLE_PROJECT_VERSION));
             // The description, then one closing sentence of ours.
             const QString description = text("Label1");
             QVERIFY(description.startsWith(kDescription + QLatin1Char(' ')));
@@ -419,7 +419,7 @@ private slots:
         });
         about.Show(&owner);
         QVERIFY(second.seen);
-        QCOMPARE(title, QStringLiteral("Hexacle v2.30"));
+        QCOMPARE(title, QStringLiteral("Hexacle v" HEXACLE_PROJECT_VERSION));
     }
 };
 

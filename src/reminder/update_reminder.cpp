@@ -2,10 +2,10 @@
 
 #include "reminder/update_reminder.h"
 
-#include "windows/window_texts.h"
-#include "web/pages.h"
-#include "settings/settings_store.h"
 #include "platform/platform.h"
+#include "program_info.h"
+#include "settings/settings_store.h"
+#include "web/pages.h"
 
 #include <QLocale>
 

@@ -2,12 +2,12 @@
 
 #pragma once
 
-// Texts that stand on more than one window.
+// Texts that stand on more than one window. The title and the caption with
+// the version come from the build.
+
+#include "program_info.h"
 
 namespace hexacle::texts {
-
-inline constexpr char kAppTitle[] = "Hexacle";
-inline constexpr char kWindowCaption[] = "Hexacle v2.30";
 
 // The forum advertisement at the top of the Querent and Reading windows.
 inline constexpr char kForumAdvert[] =
