@@ -8,8 +8,9 @@
 // window), then Qt's own figure for a whole reading.
 
 #include "layout/form_window.h"
-#include "windows/frm_main.h"
 #include "support/fake_platform.h"
+#include "support/test_main.h"
+#include "windows/frm_main.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -52,7 +53,7 @@ class BenchToss : public QObject {
     // A new Reading window, as Start Again leaves the reading state for it.
     void openFresh() {
         if (form.isOpen())
-            form.cmdStartAgain_Click();
+            form.window()->control<QPushButton>(QStringLiteral("cmdStartAgain"))->click();
         // Let the closed window go before the next one is built.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         form.Show();
@@ -128,5 +129,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BenchToss)
+HEXACLE_TEST_MAIN(BenchToss)
 #include "bench_toss.moc"

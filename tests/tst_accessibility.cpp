@@ -4,14 +4,16 @@
 // Enter take the user. Real windows, real key presses, scripted coins.
 
 #include "layout/form_window.h"
-#include "windows/frm_about.h"
-#include "windows/frm_main.h"
-#include "windows/frm_start.h"
-#include "windows/cobrand.h"
-#include "web/pages.h"
+#include "layout/link_label.h"
 #include "reading/spoken_text.h"
 #include "support/fake_platform.h"
 #include "support/modal.h"
+#include "support/test_main.h"
+#include "web/pages.h"
+#include "windows/cobrand.h"
+#include "windows/frm_about.h"
+#include "windows/frm_main.h"
+#include "windows/frm_start.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -148,14 +150,14 @@ class TestAccessibility : public QObject {
     }
     void tossByKey(int value) {
         fake->random.pushLine(value);
-        const qint16 before = reading->tossCount;
-        const LineValue sixth = reading->marksArray[5];
+        const qint16 before = reading->tossCount();
+        const LineValue sixth = reading->marksArray()[5];
         // Access keys go to the active window, as a user's would.
         reading->window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(reading->window()));
         QTest::keyClick(reading->window(), Qt::Key_T, Qt::AltModifier);
         // The access key animates the press; the click lands a moment later.
-        QTRY_VERIFY(reading->tossCount != before || reading->marksArray[5] != sixth);
+        QTRY_VERIFY(reading->tossCount() != before || reading->marksArray()[5] != sixth);
     }
     // Runs `visit` on the About window, opened modal over `owner` as the
     // Help menu opens it.
@@ -314,7 +316,7 @@ private slots:
     void tabReachesEveryControlOfTheReadingWindow() {
         QFETCH(int, coBrandNumber);
         FormWindow *window = openReading();
-        bringOfferToFront(window, qint16(coBrandNumber));
+        reading->bringOfferToFront(qint16(coBrandNumber));
         const QString offer = coBrandNumber % 2 ? "lblCobrand" : "lblFullBrand";
         // While the window is short, Tab stays in the upper band that shows.
         QCOMPARE(tabWalk(), (QStringList{"cmdToss", "Label14", "txtUserInfo"}));
@@ -396,5 +398,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAccessibility)
+HEXACLE_TEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -5,11 +5,12 @@
 
 #include "app/application.h"
 #include "layout/form_window.h"
-#include "windows/frm_start.h"
-#include "settings/settings_store.h"
 #include "reminder/update_reminder.h"
+#include "settings/settings_store.h"
 #include "support/fake_platform.h"
 #include "support/run_fixture.h"
+#include "support/test_main.h"
+#include "windows/frm_start.h"
 
 #include <QApplication>
 #include <QDir>
@@ -137,8 +138,8 @@ private slots:
         QVERIFY(reading()->control<QLabel>("Label6")->text().isEmpty());
         fake->random.pushLine(8);
         QTest::mouseClick(reading()->control<QPushButton>("cmdToss"), Qt::LeftButton);
-        QCOMPARE(run->reading().marksArray[0], LineValue(8));
-        QVERIFY(run->reading().marksArray[1] == 0);
+        QCOMPARE(run->reading().marksArray()[0], LineValue(8));
+        QVERIFY(run->reading().marksArray()[1] == 0);
         // The co-brand draw is not repeated: the reopened window shows the full-brand offer.
         auto *fullBrand = reading()->control<QWidget>("lblFullBrand");
         const QObjectList order = fullBrand->parentWidget()->children();
@@ -246,7 +247,7 @@ private slots:
         // A reading can still be cast; the coins keep their picture.
         fake->random.pushLine(9);
         QTest::mouseClick(reading()->control<QPushButton>("cmdToss"), Qt::LeftButton);
-        QCOMPARE(run->reading().marksArray[0], LineValue(9));
+        QCOMPARE(run->reading().marksArray()[0], LineValue(9));
 
         QSignalSpy ended(run.get(), &Application::ended);
         QTest::mouseClick(reading()->control<QPushButton>("cmdStartAgain"), Qt::LeftButton);
@@ -313,5 +314,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestApplication)
+HEXACLE_TEST_MAIN(TestApplication)
 #include "tst_application.moc"

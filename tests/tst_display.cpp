@@ -5,11 +5,13 @@
 // again with QT_SCALE_FACTOR=2.
 
 #include "layout/form_window.h"
+#include "layout/geometry.h"
+#include "support/fake_platform.h"
+#include "support/test_main.h"
 #include "windows/frm_about_layout.h"
 #include "windows/frm_main.h"
 #include "windows/frm_main_layout.h"
 #include "windows/frm_start_layout.h"
-#include "support/fake_platform.h"
 
 #include <QApplication>
 #include <QFile>
@@ -35,7 +37,7 @@ QImage asset(const QString &name) {
 }
 
 // Every control of the table stands where its twips put it, in logical pixels.
-void checkPlaces(QWidget *window, const layout::Form &form) {
+void checkPlaces(QWidget *window, const layout::FormLayout &form) {
     for (const layout::Control &c : form.controls) {
         if (c.kind == layout::Kind::Line)
             continue;
@@ -152,5 +154,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDisplay)
+HEXACLE_TEST_MAIN(TestDisplay)
 #include "tst_display.moc"

@@ -4,6 +4,7 @@
 
 #include "layout/form_window.h"
 #include "support/fake_platform.h"
+#include "support/test_main.h"
 #include "texts/hexagram_catalogue.h"
 #include "windows/frm_main.h"
 
@@ -97,9 +98,9 @@ private slots:
             fake.random.push({r});
         const int reseeds = fake.random.reseeds;
         QTest::mouseClick(tossButton(), Qt::LeftButton);
-        QCOMPARE(form->marksArray[0], LineValue(value));
-        QCOMPARE(form->tossCount, qint16(1));
-        QCOMPARE(form->lineTotal, qint16(0));
+        QCOMPARE(form->marksArray()[0], LineValue(value));
+        QCOMPARE(form->tossCount(), qint16(1));
+        QCOMPARE(form->lineTotal(), qint16(0));
         QCOMPARE(fake.random.reseeds, reseeds + 1);
         // Each coin shows the face it fell on.
         const QImage heads(fake.folder.picture("heads.gif"));
@@ -126,7 +127,7 @@ private slots:
             fake.random.pushLine(lines[t]);
             QTest::keyClick(window(), Qt::Key_T, Qt::AltModifier);
             // The access key animates the press; the click lands a moment later.
-            QTRY_COMPARE(form->marksArray[std::size_t(t)], LineValue(lines[t]));
+            QTRY_COMPARE(form->marksArray()[std::size_t(t)], LineValue(lines[t]));
             for (int line = 1; line <= 6; ++line) {
                 const bool cast = line <= t + 1;
                 // Line 1 is the lowest label of both figures.
@@ -140,10 +141,10 @@ private slots:
                 QVERIFY(text("txtJudgement").isEmpty());
                 QVERIFY(text("txtImage").isEmpty());
                 QVERIFY(tossButton()->isEnabled());
-                QCOMPARE(form->tossCount, qint16(t + 1));
+                QCOMPARE(form->tossCount(), qint16(t + 1));
             }
         }
-        QCOMPARE(form->marksArray[6], LineValue(0));
+        QCOMPARE(form->marksArray()[6], LineValue(0));
     }
 
     void sixthTossCompletesTheReading() {
@@ -151,7 +152,7 @@ private slots:
         for (int value : {7, 7, 7, 7, 8, 8})
             toss(value);
         QVERIFY(!tossButton()->isEnabled());
-        QCOMPARE(form->tossCount, qint16(5));
+        QCOMPARE(form->tossCount(), qint16(5));
         QCOMPARE(window()->frameGeometry().topLeft(), QPoint(167, 133)); // 2500, 2000 twips
         QCOMPARE(window()->frameGeometry().width(), 693);
         QVERIFY(window()->frameGeometry().height() <= 454); // 6800 twips, rounded
@@ -175,8 +176,8 @@ private slots:
         QTest::keyClick(window(), Qt::Key_T, Qt::AltModifier);
         QTest::mouseClick(tossButton(), Qt::LeftButton);
         QTest::qWait(300);
-        QCOMPARE(form->tossCount, qint16(5));
-        QCOMPARE(form->marksArray[5], LineValue(8));
+        QCOMPARE(form->tossCount(), qint16(5));
+        QCOMPARE(form->marksArray()[5], LineValue(8));
     }
 
     void oldYangShowsTheHexagramAsCast() {
@@ -197,10 +198,10 @@ private slots:
         tails.write("GIF89a not really");
         tails.close();
         toss(9);
-        QCOMPARE(form->marksArray[0], LineValue(9));
+        QCOMPARE(form->marksArray()[0], LineValue(9));
         QCOMPARE(coinImage(0), before);
         toss(6);
-        QCOMPARE(form->marksArray[1], LineValue(6));
+        QCOMPARE(form->marksArray()[1], LineValue(6));
         QCOMPARE(coinImage(1), before);
         QCOMPARE(label(6)->text(), kOldYang);
     }
@@ -231,8 +232,8 @@ private slots:
         QTest::mouseClick(window()->control<QPushButton>("cmdStartAgain"), Qt::LeftButton);
         QVERIFY(querentAskedWhileOpen);
         QCOMPARE(exits.count(), 0);
-        QCOMPARE(form->tossCount, qint16(0));
-        QCOMPARE(form->marksArray, MarksArray{});
+        QCOMPARE(form->tossCount(), qint16(0));
+        QCOMPARE(form->marksArray(), MarksArray{});
         QVERIFY(!old || !old->isVisible());
 
         // Reopened: built afresh, short, and the first toss fills slot 0 again.
@@ -244,7 +245,7 @@ private slots:
         QVERIFY(tossButton()->isEnabled());
         QCOMPARE(window()->frameGeometry().topLeft(), QPoint(67, 67));
         toss(8);
-        QCOMPARE(form->marksArray[0], LineValue(8));
+        QCOMPARE(form->marksArray()[0], LineValue(8));
         QCOMPARE(label(6)->text(), kBroken);
         QVERIFY(label(5)->text().isEmpty());
     }
@@ -287,7 +288,7 @@ private slots:
         }
         QCOMPARE(exits.count(), 1);
         QCOMPARE(wanted.count(), 0);
-        QCOMPARE(form->marksArray, MarksArray{});
+        QCOMPARE(form->marksArray(), MarksArray{});
     }
 
     void menusStandInPlace() {
@@ -306,5 +307,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmMain)
+HEXACLE_TEST_MAIN(TestFrmMain)
 #include "tst_frm_main.moc"

@@ -14,12 +14,13 @@
 
 #include "app/application.h"
 #include "layout/form_window.h"
-#include "windows/frm_main.h"
-#include "windows/frm_start.h"
-#include "settings/settings_store.h"
 #include "reminder/update_reminder.h"
+#include "settings/settings_store.h"
 #include "support/fake_platform.h"
 #include "support/run_fixture.h"
+#include "support/test_main.h"
+#include "windows/frm_main.h"
+#include "windows/frm_start.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -138,7 +139,7 @@ private slots:
         // Three heads: the line is cast and drawn; the coins keep the start picture.
         fake->random.pushLine(9);
         QTest::mouseClick(toss, Qt::LeftButton);
-        QCOMPARE(run->reading().marksArray[0], LineValue(9));
+        QCOMPARE(run->reading().marksArray()[0], LineValue(9));
         QCOMPARE(window->control<QLabel>(QStringLiteral("Label6"))->text(),
                  QStringLiteral("------ o ------"));
         for (int k = 0; k < 3; ++k) {
@@ -153,7 +154,7 @@ private slots:
         QCOMPARE(coinName(window, 1), QStringLiteral("tails"));
         fake->random.push({0.1, 0.9, 0.1});
         QTest::mouseClick(toss, Qt::LeftButton);
-        QCOMPARE(run->reading().marksArray[2], LineValue(7));
+        QCOMPARE(run->reading().marksArray()[2], LineValue(7));
         QCOMPARE(coinImage(window, 1).convertToFormat(tails.format()), tails);
         QCOMPARE(coinName(window, 1), QStringLiteral("tails"));
         // The file is only read.
@@ -195,7 +196,7 @@ private slots:
         fake->random.pushLine(8);
         QTest::mouseClick(reading()->control<QPushButton>(QStringLiteral("cmdToss")),
                           Qt::LeftButton);
-        QCOMPARE(run->reading().marksArray[0], LineValue(8));
+        QCOMPARE(run->reading().marksArray()[0], LineValue(8));
     }
 
     // A recent record followed by noise: read, found quiet, and not rewritten.
@@ -288,8 +289,8 @@ private slots:
         QTest::qWait(400);
 
         QVERIFY(!toss->isEnabled());
-        QCOMPARE(form.tossCount, qint16(5));
-        QCOMPARE(form.marksArray, (MarksArray{7, 8, 6, 7, 8, 7, 0}));
+        QCOMPARE(form.tossCount(), qint16(5));
+        QCOMPARE(form.marksArray(), (MarksArray{7, 8, 6, 7, 8, 7, 0}));
         QCOMPARE(fake->random.reseeds, 6);
         QCOMPARE(fake->random.script.size(), drawsBefore - 18);
         const QStringList primary{"----------------", "------    ------", "------ x ------",
@@ -376,5 +377,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHardening)
+HEXACLE_TEST_MAIN(TestHardening)
 #include "tst_hardening.moc"

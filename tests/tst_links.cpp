@@ -5,16 +5,17 @@
 // offer.
 
 #include "layout/form_window.h"
+#include "support/fake_platform.h"
+#include "support/test_main.h"
+#include "web/pages.h"
+#include "windows/cobrand.h"
 #include "windows/frm_about.h"
 #include "windows/frm_about_layout.h"
 #include "windows/frm_main.h"
 #include "windows/frm_main_layout.h"
 #include "windows/frm_start.h"
 #include "windows/frm_start_layout.h"
-#include "windows/cobrand.h"
 #include "windows/page_links.h"
-#include "web/pages.h"
-#include "support/fake_platform.h"
 
 #include <QAction>
 #include <QLabel>
@@ -101,12 +102,21 @@ void fitToControls(QWidget *window) {
     window->setFixedSize(needed.size());
 }
 
-std::unique_ptr<QWidget> buildWindow(const QString &name) {
-    if (name == QLatin1String("FrmMain"))
-        return std::make_unique<FormWindow>(frmMainLayout());
-    if (name == QLatin1String("frmStart"))
-        return std::make_unique<FormWindow>(frmStartLayout());
-    return std::make_unique<FormDialog>(frmAboutLayout());
+// A window built from its layout, alone: its controls and menu items, and
+// the top-level widget they stand in.
+struct BuiltWindow {
+    std::unique_ptr<QWidget> top;
+    const BuiltControls *controls;
+};
+
+BuiltWindow buildWindow(const QString &name) {
+    if (name == QLatin1String("FrmAbout") || name == QLatin1String("frmAbout")) {
+        auto *dialog = new FormDialog(frmAboutLayout());
+        return {std::unique_ptr<QWidget>(dialog), dialog};
+    }
+    auto *window =
+        new FormWindow(name == QLatin1String("FrmMain") ? frmMainLayout() : frmStartLayout());
+    return {std::unique_ptr<QWidget>(window), window};
 }
 
 void castLines(FrmMain &reading, ScriptedRandom &random, int count) {
@@ -171,11 +181,12 @@ private slots:
         const auto links = int(table.size());
 
         RecordingBrowser browser;
-        std::unique_ptr<QWidget> top = buildWindow(window);
-        QCOMPARE(connectPageLinks(top.get(), window, PageOpeners(&browser)), links);
+        const BuiltWindow built = buildWindow(window);
+        QWidget *top = built.top.get();
+        QCOMPARE(connectPageLinks(*built.controls, PageOpeners(&browser)), links);
         top->show();
-        QVERIFY(QTest::qWaitForWindowExposed(top.get()));
-        fitToControls(top.get());
+        QVERIFY(QTest::qWaitForWindowExposed(top));
+        fitToControls(top);
         QTRY_COMPARE(top->windowHandle()->size(), top->size());
 
         for (auto link = table.begin(); link != table.end(); ++link) {
@@ -203,7 +214,7 @@ private slots:
         int others = 0;
         for (QWidget *widget : top->findChildren<QWidget *>()) {
             // Menus are reached through their items below.
-            if (table.contains(widget->objectName()) || widget->window() != top.get() ||
+            if (table.contains(widget->objectName()) || widget->window() != top ||
                 insideMenuBar(widget))
                 continue;
             browser.opened.clear();
@@ -233,8 +244,8 @@ private slots:
         FormWindow *window = reading.window();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         castLines(reading, fake.random, 3);
-        const MarksArray marks = reading.marksArray;
-        QCOMPARE(reading.tossCount, 3);
+        const MarksArray marks = reading.marksArray();
+        QCOMPARE(reading.tossCount(), 3);
 
         auto *donate = window->control<QPushButton>(QStringLiteral("cmdDonate"));
         auto *fullBrand = window->control<QLabel>(QStringLiteral("lblFullBrand"));
@@ -248,12 +259,12 @@ private slots:
         QCOMPARE(opened(fake.browser),
                  QStringList({address("home-page"), address("home-page"), address("help-web-page"),
                               address("download-web-page"), address("donate"), address("donate")}));
-        QCOMPARE(reading.marksArray, marks);
-        QCOMPARE(reading.tossCount, 3);
+        QCOMPARE(reading.marksArray(), marks);
+        QCOMPARE(reading.tossCount(), 3);
         QVERIFY(reading.isOpen());
 
         castLines(reading, fake.random, 3);
-        QCOMPARE(reading.marksArray[5], 7);
+        QCOMPARE(reading.marksArray()[5], 7);
         QTRY_VERIFY(inView(donate));
         fake.browser.opened.clear();
         QCOMPARE(clickWhereShown(donate), donate);
@@ -299,7 +310,9 @@ private slots:
                     nameOf(clickWhereShown(dialog->control<QLabel>(QStringLiteral("lblHomePage"))));
                 stayedOpen = dialog->isVisible();
             }
-            about.cmdOK_Click();
+            if (FormDialog *open = about.window())
+                QTest::mouseClick(open->control<QPushButton>(QStringLiteral("cmdOK")),
+                                  Qt::LeftButton);
         });
         about.Show(nullptr);
         QVERIFY(stayedOpen);
@@ -345,7 +358,8 @@ private slots:
                  QStringList{address(coBrand ? "co-brand" : "fully-branded")});
 
         // Opened again later in the run, the window shows the layout's order.
-        reading.cmdStartAgain_Click();
+        QTest::mouseClick(reading.window()->control<QPushButton>(QStringLiteral("cmdStartAgain")),
+                          Qt::LeftButton);
         QVERIFY(!reading.isOpen());
         reading.Show();
         QVERIFY(QTest::qWaitForWindowExposed(reading.window()));
@@ -364,5 +378,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLinks)
+HEXACLE_TEST_MAIN(TestLinks)
 #include "tst_links.moc"

@@ -10,8 +10,8 @@
 // file's name taken by a folder, a folder that cannot be created) are refused
 // by the system itself, whoever runs.
 
-#include "settings/settings_store.h"
 #include "platform/system_platform.h"
+#include "settings/settings_store.h"
 
 #include <QCoreApplication>
 #include <QDir>

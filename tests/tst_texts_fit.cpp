@@ -3,9 +3,10 @@
 // Reading window, with the fonts this desktop has.
 
 #include "layout/form_window.h"
-#include "windows/frm_main.h"
 #include "support/fake_platform.h"
+#include "support/test_main.h"
 #include "texts/hexagram_catalogue.h"
+#include "windows/frm_main.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -53,5 +54,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTextsFit)
+HEXACLE_TEST_MAIN(TestTextsFit)
 #include "tst_texts_fit.moc"

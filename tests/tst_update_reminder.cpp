@@ -3,8 +3,8 @@
 // download page only once today is recorded, and that a record it cannot
 // read or a store that refuses the write end it quietly.
 
-#include "settings/settings_store.h"
 #include "reminder/update_reminder.h"
+#include "settings/settings_store.h"
 #include "support/fake_platform.h"
 
 #include <QDir>

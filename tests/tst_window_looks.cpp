@@ -4,12 +4,14 @@
 // pointers are the drawn ones, and the promotion labels stack as laid out.
 
 #include "layout/form_window.h"
+#include "layout/pictures.h"
+#include "reading/changing_lines.h"
+#include "support/test_main.h"
+#include "texts/hexagram_catalogue.h"
 #include "windows/frm_about_layout.h"
 #include "windows/frm_main_layout.h"
 #include "windows/frm_start_layout.h"
 #include "windows/window_texts.h"
-#include "reading/changing_lines.h"
-#include "texts/hexagram_catalogue.h"
 
 #include <QAction>
 #include <QApplication>
@@ -322,5 +324,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindowLooks)
+HEXACLE_TEST_MAIN(TestWindowLooks)
 #include "tst_window_looks.moc"

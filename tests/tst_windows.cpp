@@ -6,6 +6,7 @@
 #include "layout/form_window.h"
 #include "support/fake_platform.h"
 #include "support/modal.h"
+#include "support/test_main.h"
 #include "web/pages.h"
 #include "windows/frm_about.h"
 #include "windows/frm_main.h"
@@ -88,9 +89,9 @@ QStringList readingState(const FrmMain &form) {
         state << box->objectName() + QLatin1Char('=') + box->toPlainText();
     for (const QPushButton *button : window->findChildren<QPushButton *>())
         state << button->objectName() + QStringLiteral(" enabled %1").arg(button->isEnabled());
-    for (qint16 value : form.marksArray)
+    for (qint16 value : form.marksArray())
         state << QString::number(value);
-    state << QStringLiteral("tosses %1").arg(form.tossCount);
+    state << QStringLiteral("tosses %1").arg(form.tossCount());
     state << QStringLiteral("frame %1,%2 %3x%4")
                  .arg(window->frameGeometry().x())
                  .arg(window->frameGeometry().y())
@@ -372,7 +373,7 @@ private slots:
             QTest::mouseClick(toss, Qt::LeftButton);
         }
         const QStringList before = readingState(reading);
-        QCOMPARE(reading.tossCount, qint16(3));
+        QCOMPARE(reading.tossCount(), qint16(3));
 
         QStringList fromReading;
         ModalVisit second;
@@ -391,9 +392,9 @@ private slots:
         // The reading goes on where it was.
         fake.random.pushLine(7);
         QTest::mouseClick(toss, Qt::LeftButton);
-        QCOMPARE(reading.tossCount, qint16(4));
-        QCOMPARE(reading.marksArray[3], qint16(7));
-        QCOMPARE(reading.marksArray[2], qint16(6));
+        QCOMPARE(reading.tossCount(), qint16(4));
+        QCOMPARE(reading.marksArray()[3], qint16(7));
+        QCOMPARE(reading.marksArray()[2], qint16(6));
     }
 
     void eachOpeningIsFresh() {
@@ -423,5 +424,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindows)
+HEXACLE_TEST_MAIN(TestWindows)
 #include "tst_windows.moc"

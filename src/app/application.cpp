@@ -2,10 +2,10 @@
 
 #include "app/application.h"
 
-#include "windows/frm_start.h"
-#include "windows/window_texts.h"
-#include "windows/cobrand.h"
+#include "program_info.h"
 #include "reminder/update_reminder.h"
+#include "windows/cobrand.h"
+#include "windows/frm_start.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -49,10 +49,15 @@ void Application::ShutDownApplication() {
     if (shuttingDown_)
         return;
     shuttingDown_ = true;
-    // Every window of the run, shown or hidden, hears its close.
-    const QList<QWidget *> windows = QApplication::topLevelWidgets();
-    for (const QPointer<QWidget> window : windows) {
-        if (window && (qobject_cast<QMainWindow *>(window) || qobject_cast<QDialog *>(window)))
+    // Every window of the run, shown or hidden, hears its close. Closing one
+    // may delete others, so each is guarded before the first is closed.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow *>(window) || qobject_cast<QDialog *>(window))
+            windows.append(window);
+    }
+    for (const QPointer<QWidget> &window : windows) {
+        if (window)
             window->close();
     }
     ended_ = true;

@@ -2,9 +2,9 @@
 
 #pragma once
 
-#include "windows/frm_main.h"
 #include "platform/instance_guard.h"
 #include "platform/platform.h"
+#include "windows/frm_main.h"
 
 #include <QObject>
 

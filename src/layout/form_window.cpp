@@ -2,29 +2,45 @@
 
 #include "layout/form_window.h"
 
+#include "layout/geometry.h"
+
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenuBar>
-#include <QScreen>
 
 namespace hexacle {
 
-namespace {
-
-// Windows open centred on the screen (of their owner, if they have one).
-void centreOnScreen(QWidget *window) {
-    const QWidget *owner = window->parentWidget();
-    QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame(QPoint(), window->size());
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+QWidget *BuiltControls::findControl(const QString &name) const {
+    const auto &rows = layout_.controls;
+    for (std::size_t i = 0; i < rows.size() && i < built_.controls.size(); ++i) {
+        if (name == QLatin1String(rows[i].name))
+            return built_.controls[i];
+    }
+    return nullptr;
 }
 
-} // namespace
+QAction *BuiltControls::menuAction(const QString &name) const {
+    const auto &rows = layout_.menus;
+    for (std::size_t i = 0; i < rows.size() && i < built_.menus.size(); ++i) {
+        if (name == QLatin1String(rows[i].name))
+            return built_.menus[i];
+    }
+    return nullptr;
+}
 
-FormWindow::FormWindow(const layout::Form &form, QWidget *parent) : QMainWindow(parent) {
+QAction *BuiltControls::requireMenu(const QString &name) const {
+    QAction *found = menuAction(name);
+    if (!found)
+        missing(name);
+    return found;
+}
+
+void BuiltControls::missing(const QString &name) const {
+    qFatal("The layout of \"%s\" has no control \"%s\" of the type its window expects",
+           layout_.window.caption, qPrintable(name));
+}
+
+FormWindow::FormWindow(const layout::FormLayout &form, QWidget *parent)
+    : QMainWindow(parent), BuiltControls(form) {
     setAttribute(Qt::WA_DeleteOnClose);
     // Fixed border, close button only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -33,16 +49,12 @@ FormWindow::FormWindow(const layout::Form &form, QWidget *parent) : QMainWindow(
     client_->setObjectName(QStringLiteral("client"));
     setCentralWidget(client_);
     if (!form.menus.empty())
-        layout::buildMenus(menuBar(), form);
-    layout::buildControls(this, client_, form);
+        built_.menus = layout::buildMenus(menuBar(), form);
+    built_.controls = layout::buildControls(this, client_, form);
     const QSize designSize(layout::toPixels(form.window.clientWidth),
                            layout::toPixels(form.window.clientHeight));
     setFixedSize(designSize.width(), designSize.height() + menuBar()->sizeHint().height());
-    centreOnScreen(this);
-}
-
-QAction *FormWindow::menuAction(const QString &name) const {
-    return menuBar()->findChild<QAction *>(name);
+    layout::centreOnScreen(this);
 }
 
 void FormWindow::setOuterGeometry(const layout::OuterGeometry &outer) {
@@ -82,15 +94,16 @@ bool FormWindow::event(QEvent *event) {
     return handled;
 }
 
-FormDialog::FormDialog(const layout::Form &form, QWidget *parent) : QDialog(parent) {
+FormDialog::FormDialog(const layout::FormLayout &form, QWidget *parent)
+    : QDialog(parent), BuiltControls(form) {
     // Fixed dialog frame, close button only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
-    layout::buildControls(this, this, form);
+    built_.controls = layout::buildControls(this, this, form);
     setFixedSize(layout::toPixels(form.window.clientWidth),
                  layout::toPixels(form.window.clientHeight));
-    centreOnScreen(this);
+    layout::centreOnScreen(this);
 }
 
 } // namespace hexacle

@@ -2,11 +2,8 @@
 
 #include "windows/cobrand.h"
 
-#include "layout/form_layout.h"
-#include "windows/frm_main.h"
 #include "platform/platform.h"
-
-#include <QWidget>
+#include "windows/frm_main.h"
 
 namespace hexacle {
 
@@ -20,18 +17,9 @@ qint16 coBrandNumberFor(double r) {
     return static_cast<qint16>(1 + static_cast<int>(scaled));
 }
 
-void bringOfferToFront(QWidget *window, qint16 coBrandNumber) {
-    if (!window)
-        return;
-    const auto name =
-        coBrandNumber % 2 != 0 ? QStringLiteral("lblCobrand") : QStringLiteral("lblFullBrand");
-    if (auto *label = window->findChild<QWidget *>(name))
-        layout::bringToFront(label); // Tab reaches only the offer in front
-}
-
 qint16 CoBrand_Randomize(FrmMain &reading, RandomSource &random) {
     const qint16 intCoBrandRandomNumber = coBrandNumberFor(random.next());
-    bringOfferToFront(reading.window(), intCoBrandRandomNumber);
+    reading.bringOfferToFront(intCoBrandRandomNumber);
     return intCoBrandRandomNumber;
 }
 

@@ -6,8 +6,6 @@
 
 #include <QtGlobal>
 
-class QWidget;
-
 namespace hexacle {
 
 class FrmMain;
@@ -16,14 +14,11 @@ class RandomSource;
 // 1 plus the integer part of 6r, for r in [0, 1): each of 1 to 6 equally likely.
 qint16 coBrandNumberFor(double r);
 
-// Odd: the co-branding offer (lblCobrand) in front; even: the fully branded
-// one (lblFullBrand). A window without the labels is left alone.
-void bringOfferToFront(QWidget *window, qint16 coBrandNumber);
-
 // Start-up calls this once, after showing the Reading window: draws one
 // number from the program's generator and brings the matching offer of the
-// open Reading window to the front. Returns the number drawn
-// (intCoBrandRandomNumber), for the caller to keep for the run.
+// open Reading window to the front (odd: co-branding, even: fully branded).
+// Returns the number drawn (intCoBrandRandomNumber), for the caller to keep
+// for the run.
 qint16 CoBrand_Randomize(FrmMain &reading, RandomSource &random);
 
 } // namespace hexacle

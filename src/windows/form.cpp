@@ -4,7 +4,7 @@
 
 namespace hexacle {
 
-Form::Form(const layout::Form &layout, QObject *parent) : QObject(parent), layout_(layout) {}
+Form::Form(const layout::FormLayout &layout, QObject *parent) : QObject(parent), layout_(layout) {}
 
 Form::~Form() {
     if (window_) {

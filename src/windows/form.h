@@ -2,8 +2,8 @@
 
 #pragma once
 
-#include "layout/form_layout.h"
 #include "layout/form_window.h"
+#include "layout/table.h"
 
 #include <QObject>
 #include <QPointer>
@@ -26,7 +26,7 @@ public:
     FormWindow *window() const { return window_; }
 
 protected:
-    Form(const layout::Form &layout, QObject *parent);
+    Form(const layout::FormLayout &layout, QObject *parent);
 
     // Connects the freshly built window's controls to their handlers.
     virtual void connectHandlers() = 0;
@@ -36,7 +36,7 @@ protected:
     virtual void Form_Unload() {}
 
 private:
-    const layout::Form &layout_;
+    const layout::FormLayout &layout_;
     QPointer<FormWindow> window_;
 };
 

@@ -20,10 +20,11 @@ void FrmAbout::Show(QWidget *owner) {
     if (window_)
         return;
     window_ = new FormDialog(frmAboutLayout(), owner);
-    connect(window_->control<QPushButton>(QStringLiteral("cmdOK")), &QPushButton::clicked, this,
-            &FrmAbout::cmdOK_Click);
-    connectPageLinks(window_, u"frmAbout", PageOpeners(platform_.browser));
+    cmdOK_ = window_->require<QPushButton>(QStringLiteral("cmdOK"));
+    connect(cmdOK_, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
+    connectPageLinks(*window_, PageOpeners(platform_.browser));
     window_->exec();
+    cmdOK_ = nullptr;
     delete window_;
 }
 

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QPointer>
 
+class QPushButton;
+
 namespace hexacle {
 
 // The About window. Nothing survives from one opening to the next: each
@@ -23,11 +25,13 @@ public:
     bool isOpen() const { return !window_.isNull(); }
     FormDialog *window() const { return window_; }
 
+private slots:
     void cmdOK_Click();
 
 private:
     Platform platform_;
     QPointer<FormDialog> window_;
+    QPushButton *cmdOK_ = nullptr;
 };
 
 } // namespace hexacle

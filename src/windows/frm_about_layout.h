@@ -2,11 +2,11 @@
 
 #pragma once
 
-#include "layout/form_layout.h"
+#include "layout/table.h"
 
 namespace hexacle {
 
 // The About window as laid out.
-const layout::Form &frmAboutLayout();
+const layout::FormLayout &frmAboutLayout();
 
 } // namespace hexacle

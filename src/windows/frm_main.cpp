@@ -2,14 +2,17 @@
 
 #include "windows/frm_main.h"
 
+#include "layout/build.h"
 #include "layout/form_window.h"
-#include "windows/frm_about.h"
-#include "windows/frm_main_layout.h"
-#include "windows/page_links.h"
+#include "layout/link_label.h"
+#include "layout/pictures.h"
 #include "reading/changing_lines.h"
 #include "reading/querent.h"
 #include "reading/spoken_text.h"
 #include "texts/hexagram_catalogue.h"
+#include "windows/frm_about.h"
+#include "windows/frm_main_layout.h"
+#include "windows/page_links.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,19 +26,40 @@ FrmMain::FrmMain(const Platform &platform, QObject *parent)
     : Form(frmMainLayout(), parent), platform_(platform) {}
 
 void FrmMain::connectHandlers() {
-    connect(window()->control<QPushButton>(QStringLiteral("cmdToss")), &QPushButton::clicked, this,
-            &FrmMain::cmdToss_Click);
-    connect(window()->control<QPushButton>(QStringLiteral("cmdStartAgain")), &QPushButton::clicked,
-            this, &FrmMain::cmdStartAgain_Click);
-    connect(window()->control<QPushButton>(QStringLiteral("cmdExit_1")), &QPushButton::clicked,
-            this, [this] { cmdExit_Click(1); });
-    connect(window()->menuAction(QStringLiteral("mnuStart")), &QAction::triggered, this,
-            &FrmMain::mnuStart_Click);
-    connect(window()->menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &FrmMain::mnuExit_Click);
-    connect(window()->menuAction(QStringLiteral("mnuAbout")), &QAction::triggered, this,
-            [this] { FrmAbout(platform_).Show(window()); });
-    connectPageLinks(window(), u"FrmMain", PageOpeners(platform_.browser));
+    const FormWindow &w = *window();
+    ui_ = Controls{};
+    ui_.cmdToss = w.require<QPushButton>("cmdToss");
+    ui_.cmdStartAgain = w.require<QPushButton>("cmdStartAgain");
+    ui_.cmdExit = w.require<QPushButton>("cmdExit_1");
+    for (int index = 0; index < 3; ++index)
+        ui_.picCoin[std::size_t(index)] =
+            w.require<QLabel>(QStringLiteral("picCoin_%1").arg(index));
+    for (int number = 1; number <= 12; ++number)
+        ui_.lineLabels[std::size_t(number - 1)] =
+            w.require<QLabel>(QStringLiteral("Label%1").arg(number));
+    ui_.lblJudgement = w.require<QLabel>("lblJudgement");
+    ui_.txtUserInfo = w.require<QPlainTextEdit>("txtUserInfo");
+    ui_.txtChangeLines = w.require<QPlainTextEdit>("txtChangeLines");
+    ui_.txtJudgement = w.require<QPlainTextEdit>("txtJudgement");
+    ui_.txtImage = w.require<QPlainTextEdit>("txtImage");
+    ui_.lblFullBrand = w.require<layout::LinkLabel>("lblFullBrand");
+    ui_.lblCobrand = w.require<layout::LinkLabel>("lblCobrand");
+    ui_.mnuStart = w.requireMenu("mnuStart");
+    ui_.mnuExit = w.requireMenu("mnuExit");
+    ui_.mnuAbout = w.requireMenu("mnuAbout");
+    // The controls of the client area itself that lie below the opening height.
+    const auto &rows = w.table().controls;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (!rows[i].container && rows[i].top >= kLowerBandTop)
+            ui_.lowerBand.push_back(w.built().controls[i]);
+
+    connect(ui_.cmdToss, &QPushButton::clicked, this, &FrmMain::cmdToss_Click);
+    connect(ui_.cmdStartAgain, &QPushButton::clicked, this, &FrmMain::cmdStartAgain_Click);
+    connect(ui_.cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(1); });
+    connect(ui_.mnuStart, &QAction::triggered, this, &FrmMain::mnuStart_Click);
+    connect(ui_.mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
+    connect(ui_.mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
+    connectPageLinks(w, PageOpeners(platform_.browser));
 }
 
 void FrmMain::Form_Load() {
@@ -43,12 +67,12 @@ void FrmMain::Form_Load() {
     showLowerBand(false);
     name_ = querent_ ? querent_->userName() : QString();
     question_ = querent_ ? querent_->userQuestion() : QString();
-    layout::showText(window()->control<QPlainTextEdit>(QStringLiteral("txtUserInfo")),
-                     querentInfo(name_, question_));
+    layout::showText(ui_.txtUserInfo, querentInfo(name_, question_));
 }
 
 void FrmMain::Form_Unload() {
-    marksArray.fill(0);
+    ui_ = Controls{}; // the window is gone
+    marksArray_.fill(0);
     if (closingToStartAgain_) {
         closingToStartAgain_ = false;
         return;
@@ -56,13 +80,20 @@ void FrmMain::Form_Unload() {
     emit exitPath();
 }
 
+void FrmMain::bringOfferToFront(qint16 coBrandNumber) {
+    if (!isOpen())
+        return;
+    // Tab reaches only the offer in front.
+    layout::bringToFront(coBrandNumber % 2 != 0 ? ui_.lblCobrand : ui_.lblFullBrand);
+}
+
 void FrmMain::cmdStartAgain_Click() {
     if (!isOpen())
         return;
-    tossCount = 0;
-    for (int number = 1; number <= 12; ++number) {
-        label(number)->clear();
-        label(number)->setAccessibleDescription(QString());
+    tossCount_ = 0;
+    for (QLabel *line : ui_.lineLabels) {
+        line->clear();
+        line->setAccessibleDescription(QString());
     }
     emit querentWanted();
     if (!isOpen())
@@ -75,46 +106,47 @@ void FrmMain::cmdExit_Click(int) {
     Close();
 }
 
+void FrmMain::mnuAbout_Click() {
+    FrmAbout(platform_).Show(window());
+}
+
 void FrmMain::cmdToss_Click() {
     // A disabled button takes no press, not even one whose Alt+T animation
     // was still running when the sixth toss disabled it.
-    if (!isOpen() || !window()->control<QPushButton>(QStringLiteral("cmdToss"))->isEnabled())
+    if (!isOpen() || !ui_.cmdToss->isEnabled())
         return;
-    lineTotal = 0;
+    lineTotal_ = 0;
     platform_.random->reseedFromClock();
     for (int coin = 0; coin < 3; ++coin) {
         const CoinFace face = coinFaceFor(platform_.random->next());
         showCoin(coin, face);
-        lineTotal = static_cast<qint16>(lineTotal + coinCount(face));
+        lineTotal_ = static_cast<qint16>(lineTotal_ + coinCount(face));
     }
-    marksArray[static_cast<std::size_t>(tossCount)] = lineTotal;
-    lineTotal = 0;
-    if (tossCount >= 5) {
-        window()->control<QPushButton>(QStringLiteral("cmdToss"))->setEnabled(false);
+    marksArray_[static_cast<std::size_t>(tossCount_)] = lineTotal_;
+    lineTotal_ = 0;
+    if (tossCount_ >= 5) {
+        ui_.cmdToss->setEnabled(false);
         showLowerBand(true);
         window()->setOuterGeometry(frmMainComplete());
-        tossCount = 5;
+        tossCount_ = 5;
     } else {
-        ++tossCount;
+        ++tossCount_;
     }
-    DisplayChangedLines(marksArray);
+    DisplayChangedLines(marksArray_);
 }
 
 void FrmMain::showLowerBand(bool shown) {
     // Out of view while the window is short: kept out of the Tab order and
     // from screen readers too, so the focus never goes where no one sees it.
-    const int top = layout::toPixels(kLowerBandTop);
-    const auto controls = window()->client()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    for (QWidget *control : controls)
-        if (control->y() >= top)
-            control->setVisible(shown);
+    for (QWidget *control : ui_.lowerBand)
+        control->setVisible(shown);
 }
 
 void FrmMain::showCoin(int index, CoinFace face) {
     const QString path =
         platform_.folder->path() + (face == CoinFace::Heads ? QLatin1String("/pics/heads.gif")
                                                             : QLatin1String("/pics/tails.gif"));
-    auto *picture = window()->control<QLabel>(QStringLiteral("picCoin_%1").arg(index));
+    QLabel *picture = ui_.picCoin[std::size_t(index)];
     // Read from disk each time, never from a cache; a picture that cannot be
     // read leaves the coin as it was, and so what a screen reader says of it.
     const QPixmap pixmap = layout::loadPicture(path, picture->devicePixelRatioF());
@@ -126,7 +158,7 @@ void FrmMain::showCoin(int index, CoinFace face) {
 }
 
 QLabel *FrmMain::label(int number) const {
-    return window()->control<QLabel>(QStringLiteral("Label%1").arg(number));
+    return ui_.lineLabels[std::size_t(number - 1)];
 }
 
 void FrmMain::DisplayChangedLines(MarksArray &marks) {
@@ -144,30 +176,28 @@ void FrmMain::DisplayChangedLines(MarksArray &marks) {
         label(6 + line)->setText(glyphs->second);
         label(6 + line)->setAccessibleDescription(secondLineDescription(line, value));
     }
-    layout::showText(window()->control<QPlainTextEdit>(QStringLiteral("txtChangeLines")),
-                     pass.report);
+    layout::showText(ui_.txtChangeLines, pass.report);
     Find_Hexagrams1(pass.digits.Bottom_H1, pass.digits.Top_H1);
     Find_Hexagrams2(pass.digits.Bottom_H2, pass.digits.Top_H2);
 }
 
-QString FrmMain::Find_Hexagrams1(const TrigramDigits &Bottom_H1, const TrigramDigits &Top_H1) {
-    const QString key = hexagramKey(Bottom_H1, Top_H1);
-    Display_Judgement(key);
-    return key;
+void FrmMain::Find_Hexagrams1(const TrigramDigits &Bottom_H1, const TrigramDigits &Top_H1) {
+    Display_Judgement(hexagramKey(Bottom_H1, Top_H1));
 }
 
-QString FrmMain::Find_Hexagrams2(const TrigramDigits &Bottom_H2, const TrigramDigits &Top_H2) {
-    return hexagramKey(Bottom_H2, Top_H2);
+void FrmMain::Find_Hexagrams2(const TrigramDigits &Bottom_H2, const TrigramDigits &Top_H2) {
+    // The second hexagram is seen only as its figure: its key is built and
+    // goes nowhere, and no text is shown for it.
+    [[maybe_unused]] const QString key = hexagramKey(Bottom_H2, Top_H2);
 }
 
 void FrmMain::Display_Judgement(const QString &strVal) {
     const HexagramEntry *entry = HexagramCatalogue::lookup(strVal);
     if (!entry || !isOpen())
         return;
-    window()->control<QLabel>(QStringLiteral("lblJudgement"))->setText(entry->title);
-    layout::showText(window()->control<QPlainTextEdit>(QStringLiteral("txtJudgement")),
-                     entry->judgement);
-    layout::showText(window()->control<QPlainTextEdit>(QStringLiteral("txtImage")), entry->image);
+    ui_.lblJudgement->setText(entry->title);
+    layout::showText(ui_.txtJudgement, entry->judgement);
+    layout::showText(ui_.txtImage, entry->image);
 }
 
 } // namespace hexacle

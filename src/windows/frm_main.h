@@ -2,17 +2,26 @@
 
 #pragma once
 
-#include "windows/form.h"
 #include "platform/platform.h"
 #include "reading/casting.h"
 #include "reading/derivation.h"
+#include "windows/form.h"
 
 #include <QObject>
-#include <QPointer>
 
+#include <array>
+#include <vector>
+
+class QAction;
 class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace hexacle {
+
+namespace layout {
+class LinkLabel;
+}
 
 // Where the Reading window takes the querent's name and question from.
 class QuerentSource {
@@ -32,23 +41,13 @@ public:
     void setQuerentSource(const QuerentSource *querent) { querent_ = querent; }
 
     // State of the reading, kept while the window is closed.
-    MarksArray marksArray{};
-    qint16 tossCount = 0;
-    qint16 lineTotal = 0;
+    const MarksArray &marksArray() const { return marksArray_; }
+    qint16 tossCount() const { return tossCount_; }
+    qint16 lineTotal() const { return lineTotal_; }
 
-    void Form_Load() override;
-    void Form_Unload() override;
-    void cmdToss_Click();
-    void cmdStartAgain_Click();
-    void mnuStart_Click() { cmdStartAgain_Click(); }
-    void cmdExit_Click(int index);
-    void mnuExit_Click() { Close(); }
-
-    void DisplayChangedLines(MarksArray &marks);
-    // Both return the key they built; only the primary one is looked up.
-    QString Find_Hexagrams1(const TrigramDigits &Bottom_H1, const TrigramDigits &Top_H1);
-    QString Find_Hexagrams2(const TrigramDigits &Bottom_H2, const TrigramDigits &Top_H2);
-    void Display_Judgement(const QString &strVal);
+    // Odd: the co-branding offer (lblCobrand) in front; even: the fully
+    // branded one (lblFullBrand). Nothing while the window is closed.
+    void bringOfferToFront(qint16 coBrandNumber);
 
 signals:
     // Start Again wants the Querent window shown, before this window closes.
@@ -56,14 +55,57 @@ signals:
     // The window closed other than by Start Again: the program is to end.
     void exitPath();
 
+private slots:
+    void cmdToss_Click();
+    void cmdStartAgain_Click();
+    void mnuStart_Click() { cmdStartAgain_Click(); }
+    void cmdExit_Click(int index);
+    void mnuExit_Click() { Close(); }
+    void mnuAbout_Click();
+
 private:
+    // The controls of the open window, resolved once when it is built.
+    struct Controls {
+        QPushButton *cmdToss = nullptr;
+        QPushButton *cmdStartAgain = nullptr;
+        QPushButton *cmdExit = nullptr; // index 1 of its group, the only one
+        std::array<QLabel *, 3> picCoin{};
+        std::array<QLabel *, 12> lineLabels{}; // Label1 to Label12
+        QLabel *lblJudgement = nullptr;
+        QPlainTextEdit *txtUserInfo = nullptr;
+        QPlainTextEdit *txtChangeLines = nullptr;
+        QPlainTextEdit *txtJudgement = nullptr;
+        QPlainTextEdit *txtImage = nullptr;
+        layout::LinkLabel *lblFullBrand = nullptr;
+        layout::LinkLabel *lblCobrand = nullptr;
+        QAction *mnuStart = nullptr;
+        QAction *mnuExit = nullptr;
+        QAction *mnuAbout = nullptr;
+        // Below the window's opening height: the results and the buttons.
+        std::vector<QWidget *> lowerBand;
+    };
+
+    void connectHandlers() override;
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    void DisplayChangedLines(MarksArray &marks);
+    void Find_Hexagrams1(const TrigramDigits &Bottom_H1, const TrigramDigits &Top_H1);
+    void Find_Hexagrams2(const TrigramDigits &Bottom_H2, const TrigramDigits &Top_H2);
+    void Display_Judgement(const QString &strVal);
+
     void showCoin(int index, CoinFace face);
     void showLowerBand(bool shown);
+    // Label1 to Label12.
     QLabel *label(int number) const;
-    void connectHandlers() override;
+
+    MarksArray marksArray_{};
+    qint16 tossCount_ = 0;
+    qint16 lineTotal_ = 0;
 
     Platform platform_;
     const QuerentSource *querent_ = nullptr;
+    Controls ui_;
     bool closingToStartAgain_ = false;
     QString name_;
     QString question_;

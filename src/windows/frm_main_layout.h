@@ -2,11 +2,11 @@
 
 #pragma once
 
-#include "layout/form_layout.h"
+#include "layout/table.h"
 
 namespace hexacle {
 
-const layout::Form &frmMainLayout();
+const layout::FormLayout &frmMainLayout();
 
 // The lower band (results and buttons) starts here, in twips from the client's top.
 inline constexpr int kLowerBandTop = 2640;

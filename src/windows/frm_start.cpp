@@ -2,13 +2,13 @@
 
 #include "windows/frm_start.h"
 
+#include "layout/form_window.h"
+#include "reading/querent.h"
+#include "reminder/update_reminder.h"
 #include "windows/frm_about.h"
 #include "windows/frm_start_layout.h"
 #include "windows/page_links.h"
-
 #include "windows/window_texts.h"
-#include "reminder/update_reminder.h"
-#include "reading/querent.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,18 +24,22 @@ FrmStart::FrmStart(const Platform &platform, QObject *parent)
     : Form(frmStartLayout(), parent), platform_(platform) {}
 
 void FrmStart::connectHandlers() {
-    window()->control<QLineEdit>(QStringLiteral("txtName"))->installEventFilter(this);
-    connect(window()->control<QPushButton>(QStringLiteral("cmdProceed")), &QPushButton::clicked,
-            this, &FrmStart::cmdProceed_Click);
-    connect(window()->control<QPushButton>(QStringLiteral("cmdExit")), &QPushButton::clicked, this,
-            &FrmStart::cmdExit_Click);
-    connect(window()->menuAction(QStringLiteral("mnuNext")), &QAction::triggered, this,
-            &FrmStart::mnuNext_Click);
-    connect(window()->menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &FrmStart::mnuExit_Click);
-    connect(window()->menuAction(QStringLiteral("mnuAbout")), &QAction::triggered, this,
-            &FrmStart::mnuAbout_Click);
-    connectPageLinks(window(), u"frmStart", PageOpeners(platform_.browser));
+    const FormWindow &w = *window();
+    ui_.txtName = w.require<QLineEdit>(QStringLiteral("txtName"));
+    ui_.txtQuestion = w.require<QPlainTextEdit>(QStringLiteral("txtQuestion"));
+    ui_.cmdProceed = w.require<QPushButton>(QStringLiteral("cmdProceed"));
+    ui_.cmdExit = w.require<QPushButton>(QStringLiteral("cmdExit"));
+    ui_.mnuNext = w.requireMenu(QStringLiteral("mnuNext"));
+    ui_.mnuExit = w.requireMenu(QStringLiteral("mnuExit"));
+    ui_.mnuAbout = w.requireMenu(QStringLiteral("mnuAbout"));
+
+    ui_.txtName->installEventFilter(this);
+    connect(ui_.cmdProceed, &QPushButton::clicked, this, &FrmStart::cmdProceed_Click);
+    connect(ui_.cmdExit, &QPushButton::clicked, this, &FrmStart::cmdExit_Click);
+    connect(ui_.mnuNext, &QAction::triggered, this, &FrmStart::mnuNext_Click);
+    connect(ui_.mnuExit, &QAction::triggered, this, &FrmStart::mnuExit_Click);
+    connect(ui_.mnuAbout, &QAction::triggered, this, &FrmStart::mnuAbout_Click);
+    connectPageLinks(w, PageOpeners(platform_.browser));
 }
 
 void FrmStart::Form_Load() {
@@ -50,6 +54,7 @@ void FrmStart::Form_Load() {
 }
 
 void FrmStart::Form_Unload() {
+    ui_ = Controls{}; // the window is gone
     if (closingForNext_) {
         closingForNext_ = false;
         return;
@@ -78,8 +83,7 @@ void FrmStart::txtName_KeyPress(int &KeyAscii) {
     if (isAcceptedNameCode(KeyAscii))
         return;
     KeyAscii = 0;
-    refuse(QStringLiteral("Please Enter Only Characters"), MessageBoxes::Icon::None,
-           window()->control<QLineEdit>(QStringLiteral("txtName")));
+    refuse(QStringLiteral("Please Enter Only Characters"), MessageBoxes::Icon::None, ui_.txtName);
 }
 
 void FrmStart::refuse(const QString &text, MessageBoxes::Icon icon, QWidget *box) {
@@ -91,8 +95,8 @@ void FrmStart::refuse(const QString &text, MessageBoxes::Icon icon, QWidget *box
 }
 
 bool FrmStart::acceptEntry() {
-    auto *name = window()->control<QLineEdit>(QStringLiteral("txtName"));
-    auto *question = window()->control<QPlainTextEdit>(QStringLiteral("txtQuestion"));
+    QLineEdit *name = ui_.txtName;
+    QPlainTextEdit *question = ui_.txtQuestion;
     if (name->text().isEmpty()) {
         refuse(QStringLiteral("Please Enter Your Name"), MessageBoxes::Icon::Information, name);
         return false;

@@ -2,12 +2,16 @@
 
 #pragma once
 
+#include "platform/platform.h"
 #include "windows/form.h"
 #include "windows/frm_main.h"
-#include "platform/platform.h"
 
 #include <QObject>
-#include <QPointer>
+
+class QAction;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace hexacle {
 
@@ -23,16 +27,6 @@ public:
     QString userName() const override { return userName_; }
     QString userQuestion() const override { return userQuestion_; }
 
-    void Form_Load() override;
-    void Form_Unload() override;
-    // Takes a typed character's code; a refused one becomes 0.
-    void txtName_KeyPress(int &KeyAscii);
-    void cmdProceed_Click();
-    void mnuNext_Click();
-    void cmdExit_Click();
-    void mnuExit_Click() { cmdExit_Click(); }
-    void mnuAbout_Click();
-
 signals:
     // "Next" accepted the name and question: the Reading window is to open.
     void readingWanted();
@@ -42,14 +36,37 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+private slots:
+    void cmdProceed_Click();
+    void mnuNext_Click();
+    void cmdExit_Click();
+    void mnuExit_Click() { cmdExit_Click(); }
+    void mnuAbout_Click();
+
 private:
+    // The controls of the open window, resolved once when it is built.
+    struct Controls {
+        QLineEdit *txtName = nullptr;
+        QPlainTextEdit *txtQuestion = nullptr;
+        QPushButton *cmdProceed = nullptr;
+        QPushButton *cmdExit = nullptr;
+        QAction *mnuNext = nullptr;
+        QAction *mnuExit = nullptr;
+        QAction *mnuAbout = nullptr;
+    };
+
     void connectHandlers() override;
+    void Form_Load() override;
+    void Form_Unload() override;
+    // Takes a typed character's code; a refused one becomes 0.
+    void txtName_KeyPress(int &KeyAscii);
     // Checks both boxes and takes their texts; false when one was empty.
     bool acceptEntry();
     // Tells the user what is missing or refused and puts the focus in `box`.
     void refuse(const QString &text, MessageBoxes::Icon icon, QWidget *box);
 
     Platform platform_;
+    Controls ui_;
     QString userName_;
     QString userQuestion_;
     bool closingForNext_ = false;

@@ -2,11 +2,11 @@
 
 #pragma once
 
-#include "layout/form_layout.h"
+#include "layout/table.h"
 
 namespace hexacle {
 
 // The Querent window as laid out.
-const layout::Form &frmStartLayout();
+const layout::FormLayout &frmStartLayout();
 
 } // namespace hexacle

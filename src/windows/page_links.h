@@ -2,32 +2,18 @@
 
 #pragma once
 
-// Which control of which window opens which web page, and the one routine
-// that connects a freshly built window's controls to their openers.
+// The one routine that connects a freshly built window's links to their
+// openers; which page each control opens is in the window's layout table.
 
 #include "web/pages.h"
 
-#include <QStringView>
-
-#include <span>
-
-class QWidget;
-
 namespace hexacle {
 
-struct PageLink {
-    const char *window;  // "FrmMain", "frmStart", "frmAbout"
-    const char *control; // object name of a label, button or menu item
-    Page page;
-};
+class BuiltControls;
 
-// Every link of every window.
-std::span<const PageLink> pageLinks();
-
-// Connects the links of `windowName` found under `window`: menu items on
-// `triggered`, buttons and link labels on `clicked`. Each handler opens its
-// page and does nothing else. Controls the window lacks are passed over.
-// Returns how many were connected.
-int connectPageLinks(QWidget *window, QStringView windowName, const PageOpeners &openers);
+// Connects every control and menu item whose layout row names a page: menu
+// items on `triggered`, buttons and link labels on `clicked`. Each handler
+// opens its page and does nothing else. Returns how many were connected.
+int connectPageLinks(const BuiltControls &window, const PageOpeners &openers);
 
 } // namespace hexacle

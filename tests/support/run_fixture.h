@@ -7,8 +7,8 @@
 
 #include "app/application.h"
 #include "layout/form_window.h"
-#include "windows/frm_start.h"
 #include "support/fake_platform.h"
+#include "windows/frm_start.h"
 
 #include <QObject>
 

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+
+#include "layout/link_label.h"
+
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace hexacle::layout {
+
+namespace {
+
+// Screen readers are told a link label is a link, named by its text, that
+// can be pressed.
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override {
+        if (action == pressAction())
+            static_cast<LinkLabel *>(widget())->activate();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *linkLabelAccessible(const QString &className, QObject *object) {
+    if (object && object->isWidgetType() &&
+        className == QLatin1String(LinkLabel::staticMetaObject.className()))
+        return new LinkLabelAccessible(static_cast<LinkLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installLinkLabelAccessibility() {
+    QAccessible::installFactory(linkLabelAccessible);
+}
+
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
+    // Tab reaches it; a click opens the page without taking the focus.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event) {
+    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                       event->key() == Qt::Key_Space;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!press || !plain) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        activate();
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
+    // A click is a press and a release of the left button over the label.
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+void bringToFront(QWidget *widget) {
+    if (!widget)
+        return;
+    widget->raise();
+    QWidget *parent = widget->parentWidget();
+    if (!parent)
+        return;
+    // children() runs from the back to the front.
+    const QObjectList &order = parent->children();
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        auto *label = qobject_cast<LinkLabel *>(order[i]);
+        if (!label)
+            continue;
+        bool covered = false;
+        for (qsizetype j = i + 1; j < order.size() && !covered; ++j) {
+            const auto *above = qobject_cast<const LinkLabel *>(order[j]);
+            covered = above && !above->isHidden() && above->geometry().contains(label->geometry());
+        }
+        label->setFocusPolicy(covered ? Qt::NoFocus : Qt::TabFocus);
+    }
+}
+
+} // namespace hexacle::layout

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+
+#include "layout/pictures.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace hexacle::layout {
+
+namespace {
+
+// The picture in the file, or nothing when it cannot be read whole. Qt's GIF
+// reader shows as much as it got of a file cut off partway, so a GIF must end
+// with its trailer.
+QImage readWholePicture(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = file.readAll();
+    if (bytes.startsWith("GIF8")) {
+        qsizetype end = bytes.size();
+        while (end > 0 && bytes[end - 1] == '\0')
+            --end;
+        if (end == 0 || bytes[end - 1] != ';')
+            return {};
+    }
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer).read();
+}
+
+// Drawn by tools/draw_icons.py, which places the fingertip at this pixel.
+constexpr int kHandHotX = 6;
+constexpr int kHandHotY = 1;
+
+} // namespace
+
+QPixmap loadPicture(const QString &path, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1) {
+        const QFileInfo plain(path);
+        const QString larger = plain.path() + QLatin1Char('/') + plain.completeBaseName() +
+                               QLatin1String("@2x.") + plain.suffix();
+        QImage image = readWholePicture(larger);
+        if (!image.isNull()) {
+            image.setDevicePixelRatio(2);
+            return QPixmap::fromImage(image);
+        }
+    }
+    const QImage image = readWholePicture(path);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}
+
+QPixmap coinPicture(qreal devicePixelRatio) {
+    return loadPicture(QStringLiteral(":/hexacle/coin.gif"), devicePixelRatio);
+}
+
+QIcon windowIcon() {
+    return QIcon(QStringLiteral(":/hexacle/coin.ico"));
+}
+
+QCursor colourHandPointer() {
+    return QCursor(QPixmap(QStringLiteral(":/hexacle/hand_colour.ico")), kHandHotX, kHandHotY);
+}
+
+QCursor monoHandPointer() {
+    return QCursor(QPixmap(QStringLiteral(":/hexacle/hand_mono.ico")), kHandHotX, kHandHotY);
+}
+
+} // namespace hexacle::layout
