@@ -4,6 +4,8 @@
 
 #include "texts/hexagram_catalogue.h"
 
+#include <QMap>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -110,6 +112,52 @@ QString joined(const QStringList &faults) {
     return faults.join(QLatin1Char('\n'));
 }
 
+// Set phrases of the old renderings; the texts say things in their own words.
+const QStringList kStockPhrases = {
+    "superior man",         "furthers",      "no blame", "great water",
+    "supreme success",      "sun at midday", "wells up", "drives over the water",
+    "rises over the earth", "it is good to", "judgment",
+};
+
+// Every stock phrase (or the other spelling of "judgement") in one text.
+QStringList phraseFaults(const QString &label, const QString &text) {
+    QStringList faults;
+    for (const QString &phrase : kStockPhrases)
+        if (text.contains(phrase, Qt::CaseInsensitive))
+            faults << label + ": uses \"" + phrase + "\"";
+    return faults;
+}
+
+// The first three words of a line, lower-cased, or nothing for a shorter line.
+QString opening(const QString &line) {
+    static const QRegularExpression word(QStringLiteral("[A-Za-z']+"));
+    QStringList words;
+    for (auto it = word.globalMatch(line); it.hasNext() && words.size() < 3;)
+        words << it.next().captured().toLower();
+    return words.size() == 3 ? words.join(QLatin1Char(' ')) : QString();
+}
+
+// Line openings that more than two entries share: a stock opener repeated
+// across the catalogue makes the entries sound alike.
+QStringList repeatedOpenings(const std::vector<HexagramEntry> &entries) {
+    QMap<QString, QStringList> titlesByOpening;
+    for (const HexagramEntry &entry : entries) {
+        QSet<QString> seen;
+        for (const QString &text : {entry.judgement, entry.image})
+            for (const QString &line : text.split(kBreak))
+                if (const QString o = opening(line); !o.isEmpty() && !seen.contains(o)) {
+                    seen.insert(o);
+                    titlesByOpening[o] << entry.title;
+                }
+    }
+    QStringList faults;
+    for (auto it = titlesByOpening.cbegin(); it != titlesByOpening.cend(); ++it)
+        if (it.value().size() > 2)
+            faults << QStringLiteral("\"%1\" opens lines in %2")
+                          .arg(it.key(), it.value().join(QStringLiteral(", ")));
+    return faults;
+}
+
 } // namespace
 
 class TestCatalogueTexts : public QObject {
@@ -184,6 +232,38 @@ private slots:
             }
         }
         QVERIFY2(faults.isEmpty(), qPrintable(joined(faults)));
+    }
+
+    void noStockPhrases() {
+        QStringList faults;
+        for (const HexagramEntry &entry : HexagramCatalogue::entries())
+            faults << phraseFaults(entry.title + " judgement", entry.judgement)
+                   << phraseFaults(entry.title + " image", entry.image);
+        QVERIFY2(faults.isEmpty(), qPrintable(joined(faults)));
+
+        // The check itself: case does not hide a phrase, and a clean text passes.
+        QCOMPARE(phraseFaults("7 Broken judgement", "Seek him out.\r\nNo Blame."),
+                 QStringList{"7 Broken judgement: uses \"no blame\""});
+        QCOMPARE(phraseFaults("7 Broken image", "Weigh each judgment."),
+                 QStringList{"7 Broken image: uses \"judgment\""});
+        QVERIFY(phraseFaults("7 Good", "Weigh each judgement calmly.").isEmpty());
+    }
+
+    void lineOpeningsVary() {
+        const QStringList faults = repeatedOpenings(HexagramCatalogue::entries());
+        QVERIFY2(faults.isEmpty(), qPrintable(joined(faults)));
+
+        // Two entries may share an opening; a third one is caught, whatever
+        // the case and punctuation, and a line used twice in one entry
+        // counts once.
+        std::vector<HexagramEntry> sample{
+            {"111111", "1 A", "It is wise to wait.\r\nIt is wise to rest.", "Short.\r\nTwo."},
+            {"000000", "2 B", "Rest now.", "It is wise, then.\r\nThree."},
+        };
+        QVERIFY2(repeatedOpenings(sample).isEmpty(), qPrintable(joined(repeatedOpenings(sample))));
+        sample.push_back({"001001", "51 C", "Go on.", "Thunder.\r\nit IS wise: go."});
+        QCOMPARE(repeatedOpenings(sample),
+                 QStringList{"\"it is wise\" opens lines in 1 A, 2 B, 51 C"});
     }
 
     // The checks above pass on good data; here each rule is shown to catch a
