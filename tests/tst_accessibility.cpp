@@ -50,19 +50,24 @@ QAccessible::Role roleOf(QWidget *widget) {
 // Presses Tab from the focus the window opened with until the focus comes
 // back to it; the object names of the controls visited, in order.
 QStringList tabWalk() {
+    // More presses than any window has stops: a walk that does not come back
+    // to where it began ends here, and its list says so.
+    constexpr int kMostPresses = 60;
     QStringList visited;
     QWidget *start = QApplication::focusWidget();
     if (!start)
-        return visited;
+        return {QStringLiteral("<no focus>")};
     visited << start->objectName();
-    for (int press = 0; press < 60; ++press) {
+    for (int press = 0; press < kMostPresses; ++press) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget *now = QApplication::focusWidget();
-        if (!now || now == start)
-            break;
+        if (!now)
+            return visited << QStringLiteral("<focus lost>");
+        if (now == start)
+            return visited;
         visited << now->objectName();
     }
-    return visited;
+    return visited << QStringLiteral("<not back after %1 presses>").arg(kMostPresses);
 }
 
 // Every control a keyboard user must be able to reach: buttons, text boxes

@@ -10,6 +10,7 @@
 #include "support/fake_platform.h"
 #include "support/run_fixture.h"
 #include "support/test_main.h"
+#include "support/tossing.h"
 #include "windows/frm_start.h"
 
 #include <QApplication>
@@ -113,10 +114,7 @@ private slots:
 
     void readingsOneAfterAnother() {
         QVERIFY(run->start());
-        for (int value : {7, 9, 6}) {
-            fake->random.pushLine(value);
-            QTest::mouseClick(reading()->control<QPushButton>("cmdToss"), Qt::LeftButton);
-        }
+        tossLines(reading(), fake->random, {7, 9, 6});
         QTest::mouseClick(reading()->control<QPushButton>("cmdStartAgain"), Qt::LeftButton);
         QVERIFY(querent()->isVisible());
         QVERIFY(!run->reading().isOpen());

@@ -7,6 +7,7 @@
 #include "layout/form_window.h"
 #include "support/fake_platform.h"
 #include "support/test_main.h"
+#include "support/tossing.h"
 #include "web/pages.h"
 #include "windows/cobrand.h"
 #include "windows/frm_about.h"
@@ -120,11 +121,7 @@ BuiltWindow buildWindow(const QString &name) {
 }
 
 void castLines(FrmMain &reading, ScriptedRandom &random, int count) {
-    auto *toss = reading.window()->control<QPushButton>(QStringLiteral("cmdToss"));
-    for (int i = 0; i < count; ++i) {
-        random.pushLine(7);
-        QTest::mouseClick(toss, Qt::LeftButton);
-    }
+    tossLines(reading.window(), random, 7, count);
 }
 
 } // namespace

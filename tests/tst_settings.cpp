@@ -12,6 +12,7 @@
 
 #include "platform/system_platform.h"
 #include "settings/settings_store.h"
+#include "support/files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,6 +28,7 @@
 #include <sys/stat.h>
 
 using namespace hexacle;
+using namespace hexacle::test;
 
 namespace {
 
@@ -34,20 +36,6 @@ namespace {
 // 201, 190, 196, 195 ("™ÊÇ¶É¾ÄÃ").
 const QString kStoredDuration =
     QString::fromUtf16(u"\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3");
-
-QByteArray contentsOf(const QString &path) {
-    if (!QFileInfo(path).isFile())
-        return {};
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &contents) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(contents), contents.size());
-}
 
 // The entry as any QSettings reader of the file sees it.
 QVariant rawEntry(const QString &iniFile, const QString &storedKey) {
@@ -192,7 +180,7 @@ private slots:
     }
 
     void writeKeepsTheRestOfTheFile() {
-        writeFile(ini_, "[Other]\nfoo=bar\n\n[Settings]\nkept=yes\n");
+        QVERIFY(writeFile(ini_, "[Other]\nfoo=bar\n\n[Settings]\nkept=yes\n"));
         QVERIFY(SettingsStore(ini_).WriteSetting(QStringLiteral("Duration"),
                                                  QStringLiteral("2026-12-07")));
         QCOMPARE(rawEntry(ini_, QStringLiteral("kept")).toString(), QStringLiteral("yes"));
@@ -233,7 +221,7 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(ini_).constData(), 0644), 0);
             break;
         case Obstacle::FolderNotCreatable:
-            writeFile(config(), "not a folder");
+            QVERIFY(writeFile(config(), "not a folder"));
             break;
         }
         const QByteArray before = contentsOf(ini_);
@@ -270,7 +258,7 @@ private slots:
     }
     void corruptFileIsReadWithoutHarmAndReplacedOnlyByAWrite() {
         QFETCH(QByteArray, contents);
-        writeFile(ini_, contents);
+        QVERIFY(writeFile(ini_, contents));
         const QDateTime modified = QFileInfo(ini_).lastModified();
 
         for (int run = 0; run < 2; ++run)

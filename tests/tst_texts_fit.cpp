@@ -5,6 +5,7 @@
 #include "layout/form_window.h"
 #include "support/fake_platform.h"
 #include "support/test_main.h"
+#include "support/tossing.h"
 #include "texts/hexagram_catalogue.h"
 #include "windows/frm_main.h"
 
@@ -25,10 +26,7 @@ private slots:
         form.Show();
         QVERIFY(QTest::qWaitForWindowExposed(form.window()));
         // The boxes show once the reading is complete.
-        for (int toss = 0; toss < 6; ++toss) {
-            fake.random.pushLine(8);
-            QTest::mouseClick(form.window()->control<QPushButton>("cmdToss"), Qt::LeftButton);
-        }
+        tossLines(form.window(), fake.random, 8, 6);
         QStringList tooWide;
         for (const char *name : {"txtJudgement", "txtImage"}) {
             auto *box = form.window()->control<QPlainTextEdit>(name);

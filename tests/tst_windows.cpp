@@ -7,6 +7,7 @@
 #include "support/fake_platform.h"
 #include "support/modal.h"
 #include "support/test_main.h"
+#include "support/tossing.h"
 #include "web/pages.h"
 #include "windows/frm_about.h"
 #include "windows/frm_main.h"
@@ -367,11 +368,7 @@ private slots:
         FrmMain reading(fake.platform());
         reading.Show();
         QVERIFY(QTest::qWaitForWindowActive(reading.window()));
-        auto *toss = reading.window()->control<QPushButton>(QStringLiteral("cmdToss"));
-        for (int line : {9, 8, 6}) {
-            fake.random.pushLine(line);
-            QTest::mouseClick(toss, Qt::LeftButton);
-        }
+        tossLines(reading.window(), fake.random, {9, 8, 6});
         const QStringList before = readingState(reading);
         QCOMPARE(reading.tossCount(), qint16(3));
 
@@ -390,8 +387,7 @@ private slots:
         QCOMPARE(readingState(reading), before);
 
         // The reading goes on where it was.
-        fake.random.pushLine(7);
-        QTest::mouseClick(toss, Qt::LeftButton);
+        tossLines(reading.window(), fake.random, {7});
         QCOMPARE(reading.tossCount(), qint16(4));
         QCOMPARE(reading.marksArray()[3], qint16(7));
         QCOMPARE(reading.marksArray()[2], qint16(6));
