@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The three windows as a screen reader and a keyboard-only user meet them:
-// what Qt's accessibility interface says of every control, and where Tab and
-// Enter take the user. Real windows, real key presses, scripted coins.
+// The three windows as a screen reader meets them: what Qt's accessibility
+// interface says of every control (tst_keyboard follows a keyboard-only user).
+// Real windows, real key presses, scripted coins.
 
 #include "layout/form_window.h"
 #include "layout/link_label.h"
@@ -9,6 +9,7 @@
 #include "support/fake_platform.h"
 #include "support/modal.h"
 #include "support/test_main.h"
+#include "support/window_fixture.h"
 #include "web/pages.h"
 #include "windows/cobrand.h"
 #include "windows/frm_about.h"
@@ -47,56 +48,6 @@ QAccessible::Role roleOf(QWidget *widget) {
     return accessible(widget)->role();
 }
 
-// Presses Tab from the focus the window opened with until the focus comes
-// back to it; the object names of the controls visited, in order.
-QStringList tabWalk() {
-    // More presses than any window has stops: a walk that does not come back
-    // to where it began ends here, and its list says so.
-    constexpr int kMostPresses = 60;
-    QStringList visited;
-    QWidget *start = QApplication::focusWidget();
-    if (!start)
-        return {QStringLiteral("<no focus>")};
-    visited << start->objectName();
-    for (int press = 0; press < kMostPresses; ++press) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget *now = QApplication::focusWidget();
-        if (!now)
-            return visited << QStringLiteral("<focus lost>");
-        if (now == start)
-            return visited;
-        visited << now->objectName();
-    }
-    return visited << QStringLiteral("<not back after %1 presses>").arg(kMostPresses);
-}
-
-// Every control a keyboard user must be able to reach: buttons, text boxes
-// and the link labels that can be seen (not the one stacked behind another).
-QStringList reachableControls(QWidget *window) {
-    QStringList names;
-    for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) ||
-            !w->isEnabled() || !w->isVisibleTo(window))
-            continue;
-        if (auto *link = qobject_cast<layout::LinkLabel *>(w)) {
-            QWidget *parent = link->parentWidget();
-            if (parent->childAt(link->geometry().center()) != link)
-                continue; // covered
-        } else if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QLineEdit *>(w) &&
-                   !qobject_cast<QPlainTextEdit *>(w)) {
-            continue;
-        }
-        names << w->objectName();
-    }
-    names.sort();
-    return names;
-}
-
-QStringList sorted(QStringList list) {
-    list.sort();
-    return list;
-}
-
 // What the user sees as a heading, said without its colon.
 QString headingOf(const QWidget *window, const char *label) {
     QString text = window->findChild<QLabel *>(QLatin1String(label))->text();
@@ -126,27 +77,9 @@ void checkLabels(QWidget *window, int *checked) {
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public WindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<FrmMain> reading;
-    std::unique_ptr<FrmStart> querent;
-
-    FormWindow *openReading() {
-        reading = std::make_unique<FrmMain>(fake->platform());
-        reading->Show();
-        if (!QTest::qWaitForWindowActive(reading->window()))
-            qWarning("the Reading window did not become active");
-        return reading->window();
-    }
-    FormWindow *openQuerent() {
-        querent = std::make_unique<FrmStart>(fake->platform());
-        querent->Show();
-        if (!QTest::qWaitForWindowActive(querent->window()))
-            qWarning("the Querent window did not become active");
-        return querent->window();
-    }
     QLabel *glyph(int n) const {
         return reading->window()->control<QLabel>(QStringLiteral("Label%1").arg(n));
     }
@@ -164,23 +97,10 @@ class TestAccessibility : public QObject {
         // The access key animates the press; the click lands a moment later.
         QTRY_VERIFY(reading->tossCount() != before || reading->marksArray()[5] != sixth);
     }
-    // Runs `visit` on the About window, opened modal over `owner` as the
-    // Help menu opens it.
-    void withAbout(QWidget *owner, std::function<void(QDialog *)> visit) {
-        FrmAbout about(fake->platform());
-        ModalVisit seen;
-        answerModal(seen, std::move(visit));
-        about.Show(owner);
-        QVERIFY(seen.seen);
-    }
 
 private slots:
-    void init() { fake = std::make_unique<FakePlatform>(); }
-    void cleanup() {
-        reading.reset();
-        querent.reset();
-        fake.reset();
-    }
+    void init() { makeFakes(); }
+    void cleanup() { closeAll(); }
 
     void labelsAndButtonsSayWhatTheyShow() {
         int checked = 0;
@@ -303,103 +223,6 @@ private slots:
                 QCOMPARE(nameOf(about->findChild<QWidget *>(QLatin1String(picture))),
                          QStringLiteral("coin"));
         });
-    }
-
-    void tabReachesEveryControlOfTheQuerentWindow() {
-        FormWindow *window = openQuerent();
-        const QStringList walk = tabWalk();
-        QCOMPARE(walk, (QStringList{"txtName", "txtQuestion", "Label14", "cmdProceed", "cmdExit",
-                                    "lblFullBrand"}));
-        QCOMPARE(sorted(walk), reachableControls(window));
-    }
-
-    void tabReachesEveryControlOfTheReadingWindow_data() {
-        QTest::addColumn<int>("coBrandNumber");
-        QTest::newRow("full-brand offer in front") << 2;
-        QTest::newRow("co-brand offer in front") << 3;
-    }
-    void tabReachesEveryControlOfTheReadingWindow() {
-        QFETCH(int, coBrandNumber);
-        FormWindow *window = openReading();
-        reading->bringOfferToFront(qint16(coBrandNumber));
-        const QString offer = coBrandNumber % 2 ? "lblCobrand" : "lblFullBrand";
-        // While the window is short, Tab stays in the upper band that shows.
-        QCOMPARE(tabWalk(), (QStringList{"cmdToss", "Label14", "txtUserInfo"}));
-        QCOMPARE(sorted(tabWalk()), reachableControls(window));
-        for (int toss = 0; toss < 6; ++toss) {
-            fake->random.pushLine(7);
-            QTest::mouseClick(window->control<QPushButton>("cmdToss"), Qt::LeftButton);
-        }
-        window->control<QWidget>("txtJudgement")->setFocus();
-        const QStringList walk = tabWalk();
-        // In the order of the layout's tab indexes; the disabled button is passed over.
-        QCOMPARE(walk, (QStringList{"txtJudgement", "txtImage", "Label14", "cmdExit_1", "cmdDonate",
-                                    "cmdStartAgain", "txtUserInfo", "txtChangeLines", offer}));
-        QCOMPARE(sorted(walk), reachableControls(window));
-        // Shift+Tab goes the other way round.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), offer);
-    }
-
-    void tabReachesEveryControlOfTheAboutWindow() {
-        openReading();
-        withAbout(reading->window(), [&](QDialog *about) {
-            const QStringList walk = tabWalk();
-            QCOMPARE(walk, (QStringList{"cmdOK", "lblHomePage", "lblCoBrand"}));
-            QCOMPARE(sorted(walk), reachableControls(about));
-        });
-    }
-
-    // Enter and Space on a focused link do what a click does; the focus shows.
-    void linkLabelsWorkFromTheKeyboard() {
-        FormWindow *window = openReading();
-        auto *forum = window->control<layout::LinkLabel>(QStringLiteral("Label14"));
-        const QImage unfocused = forum->grab().toImage();
-        QTest::mouseClick(forum, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(fake->browser.opened.size(), 1);
-        const QUrl page = fake->browser.opened.last();
-        QCOMPARE(page, pageAddress(Page::Home));
-        QVERIFY(!forum->hasFocus()); // a click does not take the focus
-
-        while (QApplication::focusWidget() != forum)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY(forum->grab().toImage() != unfocused);
-        QTest::keyClick(forum, Qt::Key_Return);
-        QTest::keyClick(forum, Qt::Key_Enter, Qt::KeypadModifier);
-        QTest::keyClick(forum, Qt::Key_Space);
-        QCOMPARE(fake->browser.opened, QList<QUrl>(4, page));
-        // Keys that do not press it do nothing.
-        QTest::keyClick(forum, Qt::Key_A);
-        QTest::keyClick(forum, Qt::Key_Return, Qt::ControlModifier);
-        QCOMPARE(fake->browser.opened.size(), 4);
-        QTest::keyClick(forum, Qt::Key_Tab);
-        QVERIFY(!forum->hasFocus());
-        QCOMPARE(forum->grab().toImage(), unfocused);
-
-        // A screen reader presses it through its action.
-        QAccessibleActionInterface *actions = accessible(forum)->actionInterface();
-        QVERIFY(actions);
-        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
-        actions->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(fake->browser.opened.size(), 5);
-    }
-
-    void aboutLinksByKeyboardLeaveTheWindowOpenAndEscStillCloses() {
-        openReading();
-        bool stayedOpen = false;
-        withAbout(reading->window(), [&](QDialog *about) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("lblHomePage"));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-            stayedOpen = about->isVisible();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            QVERIFY(!about->isVisible());
-        });
-        QVERIFY(stayedOpen);
-        QCOMPARE(fake->browser.opened,
-                 (QList<QUrl>{pageAddress(Page::Home), pageAddress(Page::FullBrand)}));
     }
 };
 
