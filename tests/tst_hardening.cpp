@@ -3,14 +3,12 @@
 // ends safely, with an outcome the user can make sense of.
 //
 // - coin pictures that are corrupt, truncated or empty;
-// - a settings file of random bytes, and a configuration folder that cannot
-//   be written (the tests run as root; the settings store treats a folder
-//   without write bits as refusing, as tst_settings explains);
 // - a thousand presses of "Toss Coins" as fast as events come;
 // - a hundred rounds of Start Again and Next without growing.
 //
 // A question of a megabyte is covered by tst_application
-// (userTextIsPlainAndMayBeLarge).
+// (userTextIsPlainAndMayBeLarge); a settings file of noise by
+// tst_hardening_settings.
 
 #include "app/application.h"
 #include "layout/form_window.h"
@@ -73,14 +71,10 @@ class TestHardening : public RunFixture {
                    window->control<QWidget>(QStringLiteral("picCoin_%1").arg(k)))
             ->text(QAccessible::Name);
     }
-    void restoreWritable(const QString &path) {
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
 
 private slots:
     void init() { startRun(); }
     void cleanup() {
-        restoreWritable(QFileInfo(fake->settings.iniFile()).absolutePath());
         endRun();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -142,109 +136,6 @@ private slots:
         QCOMPARE(coinName(window, 1), QStringLiteral("tails"));
         // The file is only read.
         QCOMPARE(contentsOf(heads), damaged);
-    }
-
-    // Start-up reads the reminder's record from a file of noise: it goes on,
-    // and the file changes only by the reminder recording today.
-    void settingsFileOfRandomBytes_data() {
-        QTest::addColumn<quint32>("seed");
-        QTest::addColumn<int>("size");
-        QTest::newRow("one byte") << 1u << 1;
-        QTest::newRow("a line's worth") << 2u << 80;
-        QTest::newRow("4 KiB") << 3u << 4096;
-        QTest::newRow("1 MiB") << 4u << (1 << 20);
-    }
-    void settingsFileOfRandomBytes() {
-        QFETCH(quint32, seed);
-        QFETCH(int, size);
-        const QString ini = fake->settings.iniFile();
-        const QByteArray noise = randomBytes(seed, size);
-        QVERIFY(writeFile(ini, noise));
-
-        // Reading alone never touches the file.
-        for (int i = 0; i < 3; ++i)
-            SettingsStore(ini).ReadSetting(QStringLiteral("Duration"));
-        QCOMPARE(contentsOf(ini), noise);
-
-        // The noise of these seeds holds no record, so start-up is a first run.
-        QVERIFY(SettingsStore(ini).ReadSetting(QStringLiteral("Duration")).isEmpty());
-
-        QVERIFY(run->start());
-        QVERIFY(reading() && reading()->isVisible());
-        QVERIFY(!run->hasEnded());
-        // Nothing asked; today recorded over the noise, and it reads back.
-        QVERIFY(fake->messages.shown.isEmpty());
-        QVERIFY(contentsOf(ini) != noise);
-        QCOMPARE(SettingsStore(ini).ReadSetting(QStringLiteral("Duration")),
-                 recordedDateText(fake->calendar.date));
-        // The reading goes on.
-        fake->random.pushLine(8);
-        QTest::mouseClick(reading()->control<QPushButton>(QStringLiteral("cmdToss")),
-                          Qt::LeftButton);
-        QCOMPARE(run->reading().marksArray()[0], LineValue(8));
-    }
-
-    // A recent record followed by noise: read, found quiet, and not rewritten.
-    void recentRecordAmidNoiseIsNotRewritten() {
-        const QString ini = fake->settings.iniFile();
-        QVERIFY(SettingsStore(ini).WriteSetting(QStringLiteral("Duration"),
-                                                recordedDateText(fake->calendar.date.addDays(-3))));
-        QByteArray contents = contentsOf(ini);
-        contents += randomBytes(11, 2000).replace('[', '(');
-        QVERIFY(writeFile(ini, contents));
-        const QDateTime modified = QFileInfo(ini).lastModified();
-
-        QVERIFY(run->start());
-        QVERIFY(reading()->isVisible());
-        QVERIFY(fake->messages.shown.isEmpty());
-        QCOMPARE(contentsOf(ini), contents);
-        QCOMPARE(QFileInfo(ini).lastModified(), modified);
-    }
-
-    void configurationFolderThatCannotBeWritten() {
-        const QString ini = fake->settings.iniFile();
-        const QString folder = QFileInfo(ini).absolutePath();
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-
-        // Nothing recorded and nothing can be: start-up goes on without a word.
-        QVERIFY(run->start());
-        QVERIFY(reading()->isVisible());
-        QVERIFY(fake->messages.shown.isEmpty());
-        QVERIFY(!QFileInfo::exists(ini));
-        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList());
-
-        // The Querent window runs the reminder again, as quietly, and a
-        // reading follows.
-        QTest::mouseClick(reading()->control<QPushButton>(QStringLiteral("cmdStartAgain")),
-                          Qt::LeftButton);
-        QVERIFY(querent() && querent()->isVisible());
-        QTest::keyClicks(querent()->control<QLineEdit>(QStringLiteral("txtName")), "Ann");
-        querent()->control<QPlainTextEdit>(QStringLiteral("txtQuestion"))->setPlainText("Why?");
-        QTest::mouseClick(querent()->control<QPushButton>(QStringLiteral("cmdProceed")),
-                          Qt::LeftButton);
-        QVERIFY(reading() && reading()->isVisible());
-        QVERIFY(fake->messages.shown.isEmpty());
-        QVERIFY(!QFileInfo::exists(ini));
-    }
-
-    // An old record in a folder that refuses the new one: the question comes
-    // (it cannot be put off), the answer is taken, and the file stays as it was.
-    void oldRecordInAFolderThatCannotBeWritten() {
-        const QString ini = fake->settings.iniFile();
-        QVERIFY(SettingsStore(ini).WriteSetting(
-            QStringLiteral("Duration"), recordedDateText(fake->calendar.date.addDays(-30))));
-        const QByteArray before = contentsOf(ini);
-        QVERIFY(QFile::setPermissions(QFileInfo(ini).absolutePath(),
-                                      QFile::ReadOwner | QFile::ExeOwner));
-        fake->messages.answers = {true};
-        QVERIFY(run->start());
-        QVERIFY(reading()->isVisible());
-        QCOMPARE(fake->messages.shown.size(), 1);
-        QVERIFY(fake->messages.shown[0].question);
-        QCOMPARE(contentsOf(ini), before);
-        QVERIFY(fake->browser.opened.isEmpty()); // nothing recorded, nothing opened
     }
 
     void aThousandTossPresses() {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Web page links: the addresses, which control of which window opens which
 // page (clicked for real, through the window, so only what is in front can be
-// hit), that nothing else opens one, and the start-up draw of the promotional
-// offer.
+// hit), and that nothing else opens one. tst_cobrand has the promotional offer.
 
 #include "layout/form_window.h"
+#include "support/clicks.h"
 #include "support/fake_platform.h"
 #include "support/test_main.h"
 #include "support/tossing.h"
@@ -37,11 +37,6 @@ using namespace hexacle::test;
 
 namespace {
 
-QString address(const char *pageName) {
-    return QStringLiteral("http://" HEXACLE_WEB_HOST "/hexacle-free/ssd.php?page=") +
-           QLatin1String(pageName);
-}
-
 // Which control of each window opens which page: control name -> page name.
 QMap<QString, QString> expectedLinks(const QString &window) {
     if (window == QLatin1String("FrmMain"))
@@ -59,38 +54,12 @@ QMap<QString, QString> expectedLinks(const QString &window) {
     return {{"lblHomePage", "home-page"}, {"lblCoBrand", "fully-branded"}};
 }
 
-QStringList opened(const RecordingBrowser &browser) {
-    QStringList addresses;
-    for (const QUrl &url : browser.opened)
-        addresses << url.toString();
-    return addresses;
-}
-
-// A left click where `target` shows, delivered to its top-level window, which
-// hands it to whatever widget is in front at that point. Returns that widget.
-QWidget *clickWhereShown(QWidget *target) {
-    QWidget *top = target->window();
-    const QPoint point = target->mapTo(top, target->rect().center());
-    QWidget *hit = top->childAt(point);
-    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, point);
-    return hit;
-}
-
-QString nameOf(const QWidget *widget) {
-    return widget ? widget->objectName() : QStringLiteral("<nothing>");
-}
-
 bool insideMenuBar(QWidget *widget) {
     for (; widget; widget = widget->parentWidget()) {
         if (qobject_cast<QMenuBar *>(widget))
             return true;
     }
     return false;
-}
-
-bool inView(QWidget *target) {
-    QWidget *top = target->window();
-    return top->rect().contains(target->mapTo(top, target->rect().center()));
 }
 
 // Grows a window until every control lies inside it.
@@ -118,10 +87,6 @@ BuiltWindow buildWindow(const QString &name) {
     auto *window =
         new FormWindow(name == QLatin1String("FrmMain") ? frmMainLayout() : frmStartLayout());
     return {std::unique_ptr<QWidget>(window), window};
-}
-
-void castLines(FrmMain &reading, ScriptedRandom &random, int count) {
-    tossLines(reading.window(), random, 7, count);
 }
 
 } // namespace
@@ -240,7 +205,7 @@ private slots:
         reading.Show();
         FormWindow *window = reading.window();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        castLines(reading, fake.random, 3);
+        tossLines(reading.window(), fake.random, 7, 3);
         const MarksArray marks = reading.marksArray();
         QCOMPARE(reading.tossCount(), 3);
 
@@ -260,7 +225,7 @@ private slots:
         QCOMPARE(reading.tossCount(), 3);
         QVERIFY(reading.isOpen());
 
-        castLines(reading, fake.random, 3);
+        tossLines(reading.window(), fake.random, 7, 3);
         QCOMPARE(reading.marksArray()[5], 7);
         QTRY_VERIFY(inView(donate));
         fake.browser.opened.clear();
@@ -317,61 +282,6 @@ private slots:
         QCOMPARE(hitHomePage, QStringLiteral("lblHomePage"));
         QCOMPARE(opened(fake.browser),
                  QStringList({address("fully-branded"), address("home-page")}));
-    }
-
-    void coBrandDraw_data() {
-        QTest::addColumn<double>("r");
-        QTest::addColumn<int>("number");
-        QTest::newRow("0") << 0.0 << 1;
-        QTest::newRow("just below 1/6") << 1.0 / 6 - 1e-9 << 1;
-        QTest::newRow("1/6") << 1.0 / 6 << 2;
-        QTest::newRow("0.4") << 0.4 << 3;
-        QTest::newRow("1/2") << 0.5 << 4;
-        QTest::newRow("0.7") << 0.7 << 5;
-        QTest::newRow("5/6") << 5.0 / 6 << 6;
-        QTest::newRow("just below 1") << 0.9999999 << 6;
-    }
-    void coBrandDraw() {
-        QFETCH(double, r);
-        QFETCH(int, number);
-        QCOMPARE(coBrandNumberFor(r), number);
-
-        FakePlatform fake;
-        FrmMain reading(fake.platform());
-        reading.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(reading.window()));
-        fake.random.push({r});
-        QCOMPARE(CoBrand_Randomize(reading, fake.random), number);
-        QVERIFY(fake.random.script.empty()); // one draw, no more
-
-        castLines(reading, fake.random, 6);
-        FormWindow *window = reading.window();
-        auto *spot = window->control<QLabel>(QStringLiteral("lblFullBrand"));
-        QTRY_VERIFY(inView(spot));
-        const bool coBrand = number % 2 != 0;
-        QCOMPARE(nameOf(clickWhereShown(spot)),
-                 coBrand ? QStringLiteral("lblCobrand") : QStringLiteral("lblFullBrand"));
-        QCOMPARE(opened(fake.browser),
-                 QStringList{address(coBrand ? "co-brand" : "fully-branded")});
-
-        // Opened again later in the run, the window shows the layout's order.
-        QTest::mouseClick(reading.window()->control<QPushButton>(QStringLiteral("cmdStartAgain")),
-                          Qt::LeftButton);
-        QVERIFY(!reading.isOpen());
-        reading.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(reading.window()));
-        castLines(reading, fake.random, 6);
-        spot = reading.window()->control<QLabel>(QStringLiteral("lblFullBrand"));
-        QTRY_VERIFY(inView(spot));
-        fake.browser.opened.clear();
-        QCOMPARE(clickWhereShown(spot), spot);
-        QCOMPARE(opened(fake.browser), QStringList{address("fully-branded")});
-    }
-
-    void coBrandDrawStaysInRange() {
-        QCOMPARE(coBrandNumberFor(-0.5), 1);
-        QCOMPARE(coBrandNumberFor(1.0), 6);
-        QCOMPARE(coBrandNumberFor(std::nan("")), 1);
     }
 };
 
