@@ -60,6 +60,21 @@ real="$(readlink -f "$prefix/bin/hexacle")"
 [ -x "$real" ] || fail "$real is not executable"
 [ -f "$(dirname "$real")/pics/heads.gif" ] || fail "no pics/ beside $real"
 
+# The manual page renders without a word from groff, and says what it must.
+page="$prefix/share/man/man1/hexacle.1.gz"
+[ -f "$page" ] || fail "share/man/man1/hexacle.1.gz not installed"
+MANWIDTH=80 man --warnings -l "$page" >"$work/man.txt" 2>"$work/man.err" || fail "man -l $page"
+[ ! -s "$work/man.err" ] || { cat "$work/man.err"; fail "the manual page renders with warnings"; }
+for heading in NAME SYNOPSIS DESCRIPTION OPTIONS FILES 'EXIT STATUS'; do
+    grep -qx "$heading" "$work/man.txt" || fail "the manual page has no $heading"
+done
+for text in 'takes no options' 'pics/heads.gif' 'pics/tails.gif' '~/.config/HexacleFree/HexacleFree.ini'; do
+    grep -qF -- "$text" "$work/man.txt" || fail "the manual page does not say $text"
+done
+for f in copyright changelog.gz; do
+    [ -f "$prefix/share/doc/hexacle/$f" ] || fail "share/doc/hexacle/$f not installed"
+done
+
 desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "desktop entry"
 grep -qx 'Exec=hexacle' "$prefix/share/applications/$app.desktop" || fail "Exec= line"
 appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" >"$work/as.log" ||
