@@ -15,13 +15,13 @@ group=""
 export HEXACLE_INSTALL_TEST="$work"
 own_group="$(ps -o pgid= -p $$ | tr -d ' ')"
 marked() {
-    local e pid stat
+    local e pid stat pgid
     for e in $(grep -lzx "HEXACLE_INSTALL_TEST=$work" /proc/[0-9]*/environ 2>/dev/null); do
         pid="${e#/proc/}" pid="${pid%/environ}"
         stat="$(cat "/proc/$pid/stat" 2>/dev/null)" || continue
         # Fields after the command name: state, parent, process group.
-        read -r _ _ stat _ <<<"${stat##*) }"
-        [ "$stat" = "$own_group" ] || echo "$pid"
+        read -r _ _ pgid _ <<<"${stat##*) }"
+        [ "$pgid" = "$own_group" ] || echo "$pid"
     done
 }
 cleanup() {
