@@ -8,10 +8,11 @@ packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
 case "${1:-build}" in
     run) ;;
     # Xvfb, xdotool and strace start the installed program in the install
-    # test; the desktop tools check its desktop entry and metainfo; clang
-    # with its runtime builds the fuzz targets.
-    test) packages+=(xauth xvfb xdotool strace desktop-file-utils appstream clang
-                     libclang-rt-14-dev) ;;
+    # test; the desktop tools check its desktop entry and metainfo; man-db
+    # renders its manual page; dpkg-dev and lintian build and judge the .deb;
+    # clang with its runtime builds the fuzz targets.
+    test) packages+=(xauth xvfb xdotool strace desktop-file-utils appstream man-db
+                     dpkg-dev lintian clang libclang-rt-14-dev) ;;
 esac
 
 missing=()
