@@ -9,8 +9,8 @@
 //    (with a two-digit year when it lies within 49 years of today).
 
 #include "fuzz_check.h"
-#include "settings/settings_store.h"
 #include "reminder/update_reminder.h"
+#include "settings/settings_store.h"
 
 #include <QCoreApplication>
 #include <QDate>
