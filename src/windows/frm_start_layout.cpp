@@ -19,6 +19,8 @@ constexpr unsigned kPromotion = Centred | WordWrap;
 
 // clang-format off
 constexpr Control kControls[] = {
+    // Looks like a link here as on the Reading window (underlined, hand
+    // pointer), so it behaves like one too.
     {"Label14", Kind::Label, nullptr, 495, 90, 5520, 465, Page::Home, texts::kForumAdvert,
      verdana(8.25, 400, true), Paint::DarkOlive, Paint::Default, Transparent | Centred | WordWrap | HandMono, 4},
     {"Label1", Kind::Label, nullptr, 150, 570, 705, 240, NoPage, "Name:", verdana(9.75, 700),
