@@ -62,7 +62,15 @@ private slots:
                    qAbs((frame.top() - available.top()) - (available.bottom() - frame.bottom())) <=
                        1;
         };
-        QTRY_VERIFY(centred(start.window()));
+        auto where = [](const QWidget *window) {
+            const QRect frame = window->frameGeometry();
+            return QStringLiteral("frame %1,%2 %3x%4")
+                .arg(frame.x())
+                .arg(frame.y())
+                .arg(frame.width())
+                .arg(frame.height());
+        };
+        QTRY_VERIFY2(centred(start.window()), qPrintable(where(start.window())));
         FrmAbout about(fake.platform());
         ModalVisit visit;
         bool aboutCentred = false;
