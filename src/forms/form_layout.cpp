@@ -122,9 +122,22 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
     setFocusPolicy(Qt::TabFocus);
 }
 
+namespace {
+
+// Enter in a window with a default button presses that button, wherever the
+// focus is.
+bool hasDefaultButton(const QWidget *window) {
+    const auto buttons = window->findChildren<QPushButton *>();
+    return std::any_of(buttons.begin(), buttons.end(), [](const QPushButton *button) {
+        return button->isDefault() && button->isVisible() && button->isEnabled();
+    });
+}
+
+} // namespace
+
 void LinkLabel::keyPressEvent(QKeyEvent *event) {
-    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-                       event->key() == Qt::Key_Space;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool press = (enter && !hasDefaultButton(window())) || event->key() == Qt::Key_Space;
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (!press || !plain) {
         QLabel::keyPressEvent(event);
@@ -222,18 +235,22 @@ QImage readWholePicture(const QString &path) {
 } // namespace
 
 QPixmap loadPicture(const QString &path, qreal devicePixelRatio) {
+    // The plain file is the picture; without it there is none, whatever
+    // larger drawing lies beside it.
+    const QImage image = readWholePicture(path);
+    if (image.isNull())
+        return QPixmap();
     if (devicePixelRatio > 1) {
         const QFileInfo plain(path);
         const QString larger = plain.path() + QLatin1Char('/') + plain.completeBaseName() +
                                QLatin1String("@2x.") + plain.suffix();
-        QImage image = readWholePicture(larger);
-        if (!image.isNull()) {
-            image.setDevicePixelRatio(2);
-            return QPixmap::fromImage(image);
+        QImage sharper = readWholePicture(larger);
+        if (!sharper.isNull()) {
+            sharper.setDevicePixelRatio(2);
+            return QPixmap::fromImage(sharper);
         }
     }
-    const QImage image = readWholePicture(path);
-    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+    return QPixmap::fromImage(image);
 }
 
 bool textFits(const QFont &font, const QSize &size, const QString &text, bool wrap) {

@@ -153,8 +153,9 @@ void bringToFront(QWidget *widget);
 
 // A picture for a widget on a screen of `devicePixelRatio`: beside "x.gif" a
 // drawing twice the size may stand as "x@2x.gif", taken where the screen has
-// the pixels for it. Falls back to the plain picture when that one is
-// missing or cannot be read whole; null when neither can.
+// the pixels for it. It only sharpens the plain picture: null when the plain
+// file is missing or cannot be read whole, at every ratio; the plain picture
+// when the larger drawing is missing or cannot be read.
 QPixmap loadPicture(const QString &path, qreal devicePixelRatio);
 
 // The hand pointers; their hot spot is the tip of the index finger.

@@ -11,18 +11,56 @@ namespace hexacle {
 
 namespace {
 
-// Windows open centred on the screen (of their owner, if they have one).
-void centreOnScreen(QWidget *window) {
-    const QWidget *owner = window->parentWidget();
-    QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame(QPoint(), window->size());
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+QMargins decorationsOf(const QWidget *window) {
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
 }
 
+// Windows open with their outer frame centred on the screen (of their owner,
+// if they have one). The frame's decorations are known only once the window
+// manager has framed the window, so the frame is centred again whenever they
+// turn out other than assumed; a window the user moves stays where it is put.
+class FrameCentring : public QObject {
+public:
+    explicit FrameCentring(QWidget *window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+        centre();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched == window_ &&
+            (event->type() == QEvent::Move || event->type() == QEvent::Show) &&
+            decorationsOf(window_) != applied_)
+            centre();
+        return false;
+    }
+
+private:
+    void centre() {
+        const QWidget *owner = window_->parentWidget();
+        QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        applied_ = decorationsOf(window_);
+        window_->move(centredFramePosition(screen->availableGeometry(), window_->size(), applied_));
+    }
+
+    QWidget *window_;
+    QMargins applied_;
+};
+
 } // namespace
+
+QPoint centredFramePosition(const QRect &available, const QSize &windowSize,
+                            const QMargins &decorations) {
+    QRect frame(QPoint(), windowSize.grownBy(decorations));
+    frame.moveCenter(available.center());
+    // move() places a window by its frame's corner.
+    return frame.topLeft();
+}
 
 FormWindow::FormWindow(const layout::Form &form, QWidget *parent) : QMainWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -38,7 +76,7 @@ FormWindow::FormWindow(const layout::Form &form, QWidget *parent) : QMainWindow(
     const QSize designSize(layout::toPixels(form.window.clientWidth),
                            layout::toPixels(form.window.clientHeight));
     setFixedSize(designSize.width(), designSize.height() + menuBar()->sizeHint().height());
-    centreOnScreen(this);
+    centring_ = new FrameCentring(this);
 }
 
 QAction *FormWindow::menuAction(const QString &name) const {
@@ -46,15 +84,14 @@ QAction *FormWindow::menuAction(const QString &name) const {
 }
 
 void FormWindow::setOuterGeometry(const layout::OuterGeometry &outer) {
+    // A placement of its own replaces the centring.
+    delete centring_;
     outer_ = outer;
     applyOuterGeometry();
 }
 
 QMargins FormWindow::decorations() const {
-    const QRect inner = geometry();
-    const QRect outer = frameGeometry();
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    return decorationsOf(this);
 }
 
 void FormWindow::applyOuterGeometry() {
@@ -90,7 +127,7 @@ FormDialog::FormDialog(const layout::Form &form, QWidget *parent) : QDialog(pare
     layout::buildControls(this, this, form);
     setFixedSize(layout::toPixels(form.window.clientWidth),
                  layout::toPixels(form.window.clientHeight));
-    centreOnScreen(this);
+    new FrameCentring(this);
 }
 
 } // namespace hexacle

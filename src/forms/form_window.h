@@ -7,12 +7,18 @@
 #include <QDialog>
 #include <QMainWindow>
 #include <QMargins>
+#include <QPointer>
 
 #include <optional>
 
 class QCloseEvent;
 
 namespace hexacle {
+
+// Where to move a top-level window of `windowSize` (without decorations) so
+// that its outer frame, decorations included, stands centred in `available`.
+QPoint centredFramePosition(const QRect &available, const QSize &windowSize,
+                            const QMargins &decorations);
 
 // The on-screen part of a window with a menu bar: built afresh from its
 // layout each time the window opens, deleted when it closes. The form object
@@ -45,6 +51,7 @@ private:
     void applyOuterGeometry();
 
     QWidget *client_ = nullptr;
+    QPointer<QObject> centring_;
     std::optional<layout::OuterGeometry> outer_;
     QMargins appliedDecorations_;
 };

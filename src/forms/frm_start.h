@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QPointer>
 
+class QInputMethodEvent;
+
 namespace hexacle {
 
 // The Querent window. The object lives for the whole run and keeps the
@@ -44,6 +46,9 @@ protected:
 
 private:
     void connectHandlers() override;
+    // Refuses an input-method commit holding a character the name may not
+    // have, as a refused key press; true when it was refused.
+    bool filterCommit(QObject *box, QInputMethodEvent *event);
     // Checks both boxes and takes their texts; false when one was empty.
     bool acceptEntry();
     // Tells the user what is missing or refused and puts the focus in `box`.

@@ -41,16 +41,32 @@ public:
     QString path() const override;
 };
 
-// $XDG_CONFIG_HOME (or ~/.config)/<app>/<app>.ini, <app> being the
-// application name; the registry on Windows.
+class RunningProgramName final : public ProgramName {
+public:
+    QString name() const override;
+};
+
+// The file name of `executable` without its extension, after resolving links.
+QString programNameOf(const QString &executable);
+
+// $XDG_CONFIG_HOME (or ~/.config)/<app>/<app>.ini, <app> being the program's
+// name; the registry on Windows.
 class UserSettingsLocation final : public SettingsLocation {
 public:
+    explicit UserSettingsLocation(const ProgramName &program) : program_(program) {}
     QString iniFile() const override;
+    QString applicationName() const override { return program_.name(); }
+
+private:
+    const ProgramName &program_;
 };
 
 // Owns the real services and lends them out as a Platform.
 class SystemPlatform {
 public:
+    SystemPlatform() = default;
+    SystemPlatform(const SystemPlatform &) = delete;
+    SystemPlatform &operator=(const SystemPlatform &) = delete;
     Platform platform();
 
 private:
@@ -59,7 +75,8 @@ private:
     DesktopBrowser browser_;
     SystemCalendar calendar_;
     ExecutableFolder folder_;
-    UserSettingsLocation settings_;
+    RunningProgramName program_;
+    UserSettingsLocation settings_{program_};
 };
 
 // Message box texts use "\r" or "\r\n" between lines; Qt wants "\n".
