@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Reading the date the update reminder stored. The first four bytes of an
 // input pick a date; the rest is taken as the whole settings file.
-//  - Any file: reading the record never fails hard, and a record that is an
-//    ISO date is read as that date in every locale.
+//  - Any file: reading the record never fails hard; a record that is an ISO
+//    date as this program writes it is read as that date in every locale, and
+//    a record read as a date is, whole, that date as this program or the
+//    locale's short format writes it.
 //  - The picked date, stored as this program stores it and read back through
 //    the store, is the same date; and written in a locale's short format, as
 //    older versions wrote it, it reads back as the same date in that locale
@@ -77,11 +79,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(writeFile(fixture->file, file, fileSize));
     SettingsStore store(fixture->file);
     const QString recorded = store.ReadSetting(QStringLiteral("Duration"));
-    const QDate iso = QDate::fromString(recorded.trimmed(), Qt::ISODate);
+    const QDate iso = QDate::fromString(recorded, Qt::ISODate);
+    const bool written = iso.isValid() && recordedDateText(iso) == recorded;
     for (const QLocale &locale : fixture->locales) {
         const QDate read = readRecordedDate(recorded, locale, kToday);
-        if (iso.isValid())
+        if (written)
             FUZZ_CHECK(read == iso);
+        if (read.isValid())
+            FUZZ_CHECK(written || locale.toString(read, QLocale::ShortFormat) == recorded);
         if (recorded.trimmed().isEmpty())
             FUZZ_CHECK(!read.isValid());
     }

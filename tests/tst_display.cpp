@@ -6,6 +6,7 @@
 
 #include "layout/form_window.h"
 #include "layout/geometry.h"
+#include "layout/pictures.h"
 #include "support/fake_platform.h"
 #include "support/test_main.h"
 #include "windows/frm_about_layout.h"
@@ -151,6 +152,33 @@ private slots:
             QCOMPARE(coin(k)->pixmap().devicePixelRatio(), 1.0);
             QCOMPARE(coin(k)->size(), QSize(60, 60));
         }
+    }
+
+    // The plain file is the picture; its larger drawing only sharpens it.
+    // Without a readable plain heads, heads leave the coins as they were.
+    void largerDrawingDoesNotStandInForAMissingPicture() {
+        putLargerFaces();
+        toss({0.1, 0.1, 0.1});
+        const QImage tails = rgb(coin(0)->pixmap().toImage());
+        QVERIFY(QFile::remove(fake->folder.picture(QStringLiteral("heads.gif"))));
+        toss({0.9, 0.9, 0.9});
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(rgb(coin(k)->pixmap().toImage()), tails);
+        QCOMPARE(form->marksArray()[1], LineValue(9));
+        // A plain file that cannot be read counts as missing too.
+        QFile broken(fake->folder.picture(QStringLiteral("heads.gif")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        QVERIFY(broken.write("GIF89a") == 6);
+        broken.close();
+        toss({0.9, 0.9, 0.9});
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(rgb(coin(k)->pixmap().toImage()), tails);
+        // At every ratio, whatever the widget's screen says.
+        for (qreal ratio : {1.0, 1.5, 2.0, 3.0})
+            QVERIFY(layout::loadPicture(fake->folder.picture(QStringLiteral("heads.gif")), ratio)
+                        .isNull());
+        QVERIFY(
+            !layout::loadPicture(fake->folder.picture(QStringLiteral("tails.gif")), 2.0).isNull());
     }
 };
 

@@ -148,6 +148,12 @@ private slots:
         QTest::newRow("words") << "someday";
         QTest::newRow("impossible day") << "2026-02-30";
         QTest::newRow("a letter") << "x";
+        // Dates with something more: a whole-text date or nothing.
+        QTest::newRow("date and junk") << "2026-11-01junk";
+        QTest::newRow("dots for dashes") << "2026.11.01";
+        QTest::newRow("date and time") << "2026-11-01T10:00";
+        QTest::newRow("short date and junk")
+            << QLocale::system().toString(QDate(2026, 11, 1), QLocale::ShortFormat) + "x";
     }
     void recordThatIsNoDateEndsQuietly() {
         QFETCH(QString, text);
@@ -210,7 +216,21 @@ private slots:
         QTest::newRow("ISO") << "de_DE"
                              << "2026-11-30" << QDate(2026, 11, 30);
         QTest::newRow("ISO, spaces") << "en_US"
-                                     << " 2026-11-30 " << QDate(2026, 11, 30);
+                                     << " 2026-11-30 " << QDate();
+        QTest::newRow("ISO and junk") << "en_US"
+                                      << "2026-12-20junk" << QDate();
+        QTest::newRow("ISO with dots") << "en_US"
+                                       << "2026.12.20" << QDate();
+        QTest::newRow("ISO with time") << "de_DE"
+                                       << "2026-12-20T10:00" << QDate();
+        QTest::newRow("ISO, one-digit month") << "en_US"
+                                              << "2026-1-05" << QDate();
+        QTest::newRow("US short and junk") << "en_US"
+                                           << "11/30/26junk" << QDate();
+        QTest::newRow("German short, dots for dashes") << "de_DE"
+                                                       << "30-11-26" << QDate();
+        QTest::newRow("German short with time") << "de_DE"
+                                                << "30.11.26 10:00" << QDate();
         QTest::newRow("US short") << "en_US"
                                   << "11/30/26" << QDate(2026, 11, 30);
         QTest::newRow("German short") << "de_DE"

@@ -142,6 +142,37 @@ private slots:
         QCOMPARE(qAlpha(image.pixel(31, 31)), 0);
     }
 
+    // The coin pictures are GIF89a files with a 16-colour global palette.
+    void coinPicturesHaveSixteenColourPalettes_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("side");
+        for (const char *name : {"coin.gif", "pics/heads.gif", "pics/tails.gif"}) {
+            QTest::newRow(name) << QString::fromLatin1(name) << 60;
+            const QString larger = QString::fromLatin1(name).replace(".gif", "@2x.gif");
+            QTest::newRow(qPrintable(larger)) << larger << 120;
+        }
+    }
+    void coinPicturesHaveSixteenColourPalettes() {
+        QFETCH(QString, name);
+        QFETCH(int, side);
+        QFile file(QStringLiteral(HEXACLE_SOURCE_DIR "/assets/") + name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        QVERIFY(data.size() > 13 + 48);
+        QCOMPARE(data.left(6), QByteArray("GIF89a"));
+        const auto *raw = reinterpret_cast<const uchar *>(data.constData());
+        QCOMPARE(int(qFromLittleEndian<quint16>(raw + 6)), side);
+        QCOMPARE(int(qFromLittleEndian<quint16>(raw + 8)), side);
+        const uchar packed = raw[10];
+        QVERIFY(packed & 0x80);          // a global colour table follows
+        QCOMPARE(2 << (packed & 7), 16); // of 16 entries
+        // What follows the 48 bytes of the table is an extension or an image.
+        QVERIFY(raw[13 + 48] == 0x21 || raw[13 + 48] == 0x2C);
+        const QImage image(file.fileName());
+        QCOMPARE(image.size(), QSize(side, side));
+        QVERIFY(image.colorCount() <= 16);
+    }
+
     void coinIconIsACashCoin() {
         const QImage coin = icoImage("coin.ico");
         QCOMPARE(qAlpha(coin.pixel(16, 16)), 0); // the square hole

@@ -65,9 +65,13 @@ def save(image, path):
     # The same drawing shrunk twice: to 60 x 60, and to 120 x 120 beside it.
     for factor, name in ((1, path), (2, path.replace(".gif", "@2x.gif"))):
         small = image.resize((SIZE * factor, SIZE * factor), Image.LANCZOS)
-        small.quantize(colors=16, method=Image.Quantize.MEDIANCUT,
-                       dither=Image.Dither.NONE).save(
-            name, "GIF", interlace=False, optimize=False, comment=b"Hexacle")
+        coloured = small.quantize(colors=16, method=Image.Quantize.MEDIANCUT,
+                                  dither=Image.Dither.NONE)
+        # The quantizer pads its palette to 256 entries; the file's colour
+        # table holds the 16 it uses.
+        coloured.putpalette(coloured.getpalette()[:16 * 3])
+        coloured.save(name, "GIF", interlace=False, optimize=False,
+                      comment=b"Hexacle")
 
 
 def draw(marks, rim=True):

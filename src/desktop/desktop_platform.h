@@ -26,6 +26,9 @@ public:
 // Owns the real services and lends them out as a Platform.
 class SystemPlatform {
 public:
+    SystemPlatform() = default;
+    SystemPlatform(const SystemPlatform &) = delete;
+    SystemPlatform &operator=(const SystemPlatform &) = delete;
     Platform platform();
 
 private:
@@ -34,7 +37,8 @@ private:
     DesktopBrowser browser_;
     SystemCalendar calendar_;
     ExecutableFolder folder_;
-    UserSettingsLocation settings_;
+    RunningProgramName program_;
+    UserSettingsLocation settings_{program_};
 };
 
 // Message box texts use "\r" or "\r\n" between lines; Qt wants "\n".

@@ -54,19 +54,18 @@ FormWindow::FormWindow(const layout::FormLayout &form, QWidget *parent)
     const QSize designSize(layout::toPixels(form.window.clientWidth),
                            layout::toPixels(form.window.clientHeight));
     setFixedSize(designSize.width(), designSize.height() + menuBar()->sizeHint().height());
-    layout::centreOnScreen(this);
+    centring_ = layout::centreFrameOnScreen(this);
 }
 
 void FormWindow::setOuterGeometry(const layout::OuterGeometry &outer) {
+    // A placement of its own replaces the centring.
+    delete centring_;
     outer_ = outer;
     applyOuterGeometry();
 }
 
 QMargins FormWindow::decorations() const {
-    const QRect inner = geometry();
-    const QRect outer = frameGeometry();
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    return layout::decorationsOf(this);
 }
 
 void FormWindow::applyOuterGeometry() {
@@ -103,7 +102,7 @@ FormDialog::FormDialog(const layout::FormLayout &form, QWidget *parent)
     built_.controls = layout::buildControls(this, this, form);
     setFixedSize(layout::toPixels(form.window.clientWidth),
                  layout::toPixels(form.window.clientHeight));
-    layout::centreOnScreen(this);
+    layout::centreFrameOnScreen(this);
 }
 
 } // namespace hexacle

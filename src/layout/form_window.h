@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QMainWindow>
 #include <QMargins>
+#include <QPointer>
 
 #include <optional>
 
@@ -76,6 +77,7 @@ private:
     void applyOuterGeometry();
 
     QWidget *client_ = nullptr;
+    QPointer<QObject> centring_;
     std::optional<layout::OuterGeometry> outer_;
     QMargins appliedDecorations_;
 };

@@ -2,6 +2,7 @@
 
 #include "layout/geometry.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -28,14 +29,57 @@ Placement place(const OuterGeometry &outer, const QMargins &decorations, int men
                      QSize(width, std::clamp(client, minClient, maxClient) + menuBarHeight)};
 }
 
-void centreOnScreen(QWidget *window) {
-    const QWidget *owner = window->parentWidget();
-    QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame(QPoint(), window->size());
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+QMargins decorationsOf(const QWidget *window) {
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
+QPoint centredFramePosition(const QRect &available, const QSize &windowSize,
+                            const QMargins &decorations) {
+    QRect frame(QPoint(), windowSize.grownBy(decorations));
+    frame.moveCenter(available.center());
+    // move() places a window by its frame's corner.
+    return frame.topLeft();
+}
+
+namespace {
+
+class FrameCentring : public QObject {
+public:
+    explicit FrameCentring(QWidget *window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+        centre();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched == window_ &&
+            (event->type() == QEvent::Move || event->type() == QEvent::Show) &&
+            decorationsOf(window_) != applied_)
+            centre();
+        return false;
+    }
+
+private:
+    void centre() {
+        const QWidget *owner = window_->parentWidget();
+        QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        applied_ = decorationsOf(window_);
+        window_->move(centredFramePosition(screen->availableGeometry(), window_->size(), applied_));
+    }
+
+    QWidget *window_;
+    QMargins applied_;
+};
+
+} // namespace
+
+QObject *centreFrameOnScreen(QWidget *window) {
+    return new FrameCentring(window);
 }
 
 } // namespace hexacle::layout

@@ -5,8 +5,11 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+
+#include <algorithm>
 
 namespace hexacle::layout {
 
@@ -57,9 +60,22 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
     setFocusPolicy(Qt::TabFocus);
 }
 
+namespace {
+
+// Enter in a window with a default button presses that button, wherever the
+// focus is.
+bool hasDefaultButton(const QWidget *window) {
+    const auto buttons = window->findChildren<QPushButton *>();
+    return std::any_of(buttons.begin(), buttons.end(), [](const QPushButton *button) {
+        return button->isDefault() && button->isVisible() && button->isEnabled();
+    });
+}
+
+} // namespace
+
 void LinkLabel::keyPressEvent(QKeyEvent *event) {
-    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-                       event->key() == Qt::Key_Space;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool press = (enter && !hasDefaultButton(window())) || event->key() == Qt::Key_Space;
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (!press || !plain) {
         QLabel::keyPressEvent(event);

@@ -38,18 +38,22 @@ constexpr int kHandHotY = 1;
 } // namespace
 
 QPixmap loadPicture(const QString &path, qreal devicePixelRatio) {
+    // The plain file is the picture; without it there is none, whatever
+    // larger drawing lies beside it.
+    const QImage image = readWholePicture(path);
+    if (image.isNull())
+        return QPixmap();
     if (devicePixelRatio > 1) {
         const QFileInfo plain(path);
         const QString larger = plain.path() + QLatin1Char('/') + plain.completeBaseName() +
                                QLatin1String("@2x.") + plain.suffix();
-        QImage image = readWholePicture(larger);
-        if (!image.isNull()) {
-            image.setDevicePixelRatio(2);
-            return QPixmap::fromImage(image);
+        QImage sharper = readWholePicture(larger);
+        if (!sharper.isNull()) {
+            sharper.setDevicePixelRatio(2);
+            return QPixmap::fromImage(sharper);
         }
     }
-    const QImage image = readWholePicture(path);
-    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+    return QPixmap::fromImage(image);
 }
 
 QPixmap coinPicture(qreal devicePixelRatio) {

@@ -14,8 +14,9 @@ namespace hexacle::layout {
 
 // A picture for a widget on a screen of `devicePixelRatio`: beside "x.gif" a
 // drawing twice the size may stand as "x@2x.gif", taken where the screen has
-// the pixels for it. Falls back to the plain picture when that one is
-// missing or cannot be read whole; null when neither can.
+// the pixels for it. It only sharpens the plain picture: null when the plain
+// file is missing or cannot be read whole, at every ratio; the plain picture
+// when the larger drawing is missing or cannot be read.
 QPixmap loadPicture(const QString &path, qreal devicePixelRatio);
 
 // The coin picture of the picture boxes, and the windows' icon.

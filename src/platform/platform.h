@@ -55,12 +55,22 @@ public:
     virtual QString path() const = 0;
 };
 
+// The running program's file name without its extension. Links are resolved,
+// so a launcher link gives the name of the program it leads to.
+class ProgramName {
+public:
+    virtual ~ProgramName() = default;
+    virtual QString name() const = 0;
+};
+
 // Where the per-user settings store lives: the path of its INI file, or the
-// empty text for the platform's native per-user store (the registry on Windows).
+// empty text for the platform's native per-user store (the registry on Windows),
+// and the application name its entries are filed under.
 class SettingsLocation {
 public:
     virtual ~SettingsLocation() = default;
     virtual QString iniFile() const = 0;
+    virtual QString applicationName() const = 0;
 };
 
 // The services one run of the program uses. Not owned.

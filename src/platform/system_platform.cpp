@@ -3,6 +3,7 @@
 #include "platform/system_platform.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <chrono>
@@ -34,11 +35,21 @@ QString ExecutableFolder::path() const {
     return QCoreApplication::applicationDirPath();
 }
 
+QString programNameOf(const QString &executable) {
+    const QFileInfo info(executable);
+    const QString resolved = info.canonicalFilePath();
+    return QFileInfo(resolved.isEmpty() ? executable : resolved).completeBaseName();
+}
+
+QString RunningProgramName::name() const {
+    return programNameOf(QCoreApplication::applicationFilePath());
+}
+
 QString UserSettingsLocation::iniFile() const {
 #ifdef Q_OS_WIN
     return {};
 #else
-    const QString app = QCoreApplication::applicationName();
+    const QString app = applicationName();
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QLatin1Char('/') + app + QLatin1Char('/') + app + QLatin1String(".ini");
 #endif

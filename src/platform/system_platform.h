@@ -30,11 +30,24 @@ public:
     QString path() const override;
 };
 
-// $XDG_CONFIG_HOME (or ~/.config)/<app>/<app>.ini, <app> being the
-// application name; the registry on Windows.
+class RunningProgramName final : public ProgramName {
+public:
+    QString name() const override;
+};
+
+// The file name of `executable` without its extension, after resolving links.
+QString programNameOf(const QString &executable);
+
+// $XDG_CONFIG_HOME (or ~/.config)/<app>/<app>.ini, <app> being the program's
+// name; the registry on Windows.
 class UserSettingsLocation final : public SettingsLocation {
 public:
+    explicit UserSettingsLocation(const ProgramName &program) : program_(program) {}
     QString iniFile() const override;
+    QString applicationName() const override { return program_.name(); }
+
+private:
+    const ProgramName &program_;
 };
 
 } // namespace hexacle

@@ -19,6 +19,12 @@ QString trimSpaces(const QString &text) {
     return text.sliced(first, last - first);
 }
 
+QString questionText(QString raw) {
+    raw.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    raw.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return raw;
+}
+
 QString querentInfo(const QString &name, const QString &question) {
     return QLatin1String("Name: ") + name + QLatin1String("\r\n\r\nQuestion: ") + question;
 }

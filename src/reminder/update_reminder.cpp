@@ -28,12 +28,16 @@ QString recordedDateText(QDate date) {
 }
 
 QDate readRecordedDate(const QString &text, const QLocale &locale, QDate today) {
-    const QString trimmed = text.trimmed();
-    if (const QDate iso = QDate::fromString(trimmed, Qt::ISODate); iso.isValid())
+    // Qt's readers pass over trailing text and other separators; a record is
+    // a date only when writing that date again gives back the whole text.
+    if (const QDate iso = QDate::fromString(text, Qt::ISODate);
+        iso.isValid() && recordedDateText(iso) == text)
         return iso;
     const QString format = locale.dateFormat(QLocale::ShortFormat);
-    QDate date = locale.toDate(trimmed, format);
-    if (!date.isValid() || format.contains(QLatin1String("yyyy")))
+    QDate date = locale.toDate(text, format);
+    if (!date.isValid() || locale.toString(date, format) != text)
+        return {};
+    if (format.contains(QLatin1String("yyyy")))
         return date;
     // Two-digit years come back in the 1900s.
     while (date.year() < today.year() - 50)

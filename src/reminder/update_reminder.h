@@ -31,9 +31,9 @@ QString updateQuestion();
 // The record as this program writes it: ISO 8601, yyyy-MM-dd.
 QString recordedDateText(QDate date);
 
-// Reads a record written as ISO 8601 or in `locale`'s short date format. A
-// two-digit year is taken in the century nearest to `today`. Invalid when the
-// text is no date.
+// Reads a record whose whole text is a date as this program writes it or in
+// `locale`'s short date format. A two-digit year is taken in the century
+// nearest to `today`. Invalid when the text is anything else.
 QDate readRecordedDate(const QString &text, const QLocale &locale, QDate today);
 
 // Start-up runs this before showing the Reading window, and the Querent

@@ -62,10 +62,6 @@ QString shifted(const QString &text, int by) {
 
 const QString kSection = QStringLiteral("Settings");
 
-QString applicationName() {
-    return QCoreApplication::applicationName();
-}
-
 // An INI file may hold a hand-made list where a text was expected.
 QString asText(const QVariant &value) {
     if (value.typeId() == QMetaType::QStringList)
@@ -120,9 +116,9 @@ std::optional<QByteArray> readWhole(const QString &path) {
     return file.readAll();
 }
 
-bool writeNative(const QString &key, const QString &value) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, applicationName(),
-                       applicationName());
+bool writeNative(const QString &applicationName, const QString &key, const QString &value) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, applicationName,
+                       applicationName);
     settings.beginGroup(kSection);
     settings.setValue(key, value);
     settings.endGroup();
@@ -140,15 +136,17 @@ QString DecodeSetting(const QString &text) {
     return shifted(text, -kShift);
 }
 
-SettingsStore::SettingsStore(QString iniFile) : iniFile_(std::move(iniFile)) {}
+SettingsStore::SettingsStore(QString iniFile)
+    : iniFile_(std::move(iniFile)), applicationName_(QCoreApplication::applicationName()) {}
 
-SettingsStore::SettingsStore(const SettingsLocation &location) : iniFile_(location.iniFile()) {}
+SettingsStore::SettingsStore(const SettingsLocation &location)
+    : iniFile_(location.iniFile()), applicationName_(location.applicationName()) {}
 
 QString SettingsStore::ReadSetting(const QString &key) const {
     const QString storedKey = EncodeSetting(key);
     if (iniFile_.isEmpty()) {
-        const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, applicationName(),
-                                 applicationName());
+        const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, applicationName_,
+                                 applicationName_);
         return DecodeSetting(asText(settings.value(kSection + QLatin1Char('/') + storedKey)));
     }
     const std::optional<QByteArray> contents = readWhole(iniFile_);
@@ -165,7 +163,7 @@ bool SettingsStore::WriteSetting(const QString &key, const QString &value) {
     const QString storedKey = EncodeSetting(key);
     const QString storedValue = EncodeSetting(value);
     if (iniFile_.isEmpty())
-        return writeNative(storedKey, storedValue);
+        return writeNative(applicationName_, storedKey, storedValue);
 
     const QFileInfo target(iniFile_);
     if (target.exists() && !hasWritePermission(target))

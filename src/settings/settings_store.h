@@ -22,7 +22,8 @@ QString DecodeSetting(const QString &text);
 
 class SettingsStore {
 public:
-    // An INI file; the empty text means the platform's native per-user store.
+    // An INI file; the empty text means the platform's native per-user store,
+    // filed under the application's name.
     explicit SettingsStore(QString iniFile);
     explicit SettingsStore(const SettingsLocation &location);
 
@@ -37,6 +38,7 @@ public:
 
 private:
     QString iniFile_;
+    QString applicationName_;
 };
 
 } // namespace hexacle

@@ -11,12 +11,17 @@
 #include "windows/window_texts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextDocument>
+
+#include <algorithm>
 
 namespace hexacle {
 
@@ -63,6 +68,8 @@ void FrmStart::Form_Unload() {
 }
 
 bool FrmStart::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::InputMethod)
+        return filterCommit(watched, static_cast<QInputMethodEvent *>(event));
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
@@ -77,6 +84,22 @@ bool FrmStart::eventFilter(QObject *watched, QEvent *event) {
     int code = control ? key->key() - Qt::Key_A + 1 : key->text().front().unicode();
     txtName_KeyPress(code);
     return code == 0;
+}
+
+bool FrmStart::filterCommit(QObject *box, QInputMethodEvent *event) {
+    // Dead keys and input methods type through commits, not key presses; each
+    // committed character is typed, so each one goes through the filter.
+    const QString committed = event->commitString();
+    const auto refused = std::find_if(committed.begin(), committed.end(),
+                                      [](QChar ch) { return !isAcceptedNameCode(ch.unicode()); });
+    if (refused == committed.end())
+        return false;
+    // Nothing is typed, and what was being composed goes away with it.
+    QInputMethodEvent nothing;
+    QCoreApplication::sendEvent(box, &nothing);
+    int code = refused->unicode();
+    txtName_KeyPress(code);
+    return true;
 }
 
 void FrmStart::txtName_KeyPress(int &KeyAscii) {
@@ -101,15 +124,15 @@ bool FrmStart::acceptEntry() {
         refuse(QStringLiteral("Please Enter Your Name"), MessageBoxes::Icon::Information, name);
         return false;
     }
-    if (question->toPlainText().isEmpty()) {
+    // The document's own text: toPlainText() would turn no-break spaces into spaces.
+    const QString typed = question->document()->toRawText();
+    if (typed.isEmpty()) {
         refuse(QStringLiteral("Please Enter Your Question"), MessageBoxes::Icon::Information,
                question);
         return false;
     }
     userName_ = trimSpaces(name->text());
-    // The box holds lines joined by "\n"; the reading shows them as typed.
-    userQuestion_ =
-        trimSpaces(question->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n")));
+    userQuestion_ = trimSpaces(questionText(typed));
     return true;
 }
 

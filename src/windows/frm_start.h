@@ -11,6 +11,7 @@
 class QAction;
 class QLineEdit;
 class QPlainTextEdit;
+class QInputMethodEvent;
 class QPushButton;
 
 namespace hexacle {
@@ -60,6 +61,9 @@ private:
     void Form_Unload() override;
     // Takes a typed character's code; a refused one becomes 0.
     void txtName_KeyPress(int &KeyAscii);
+    // Refuses an input-method commit holding a character the name may not
+    // have, as a refused key press; true when it was refused.
+    bool filterCommit(QObject *box, QInputMethodEvent *event);
     // Checks both boxes and takes their texts; false when one was empty.
     bool acceptEntry();
     // Tells the user what is missing or refused and puts the focus in `box`.

@@ -78,8 +78,10 @@ class TemporarySettingsLocation final : public SettingsLocation {
 public:
     TemporarySettingsLocation();
     QString iniFile() const override { return file; }
+    QString applicationName() const override { return name; }
     QTemporaryDir dir;
     QString file;
+    QString name = QStringLiteral("HexacleFree");
 };
 
 // Another copy runs when `free` is false.
