@@ -302,61 +302,6 @@ private slots:
             shiftedDown += QChar(letter - 85);
         QCOMPARE(SettingsStore(ini_).ReadSetting(QStringLiteral("k")), shiftedDown);
     }
-
-    // The program's own location: the user's configuration folder, as
-    // XDG_CONFIG_HOME names it, then the program's name, as QSettings itself
-    // would place the application's INI file.
-    void userLocationFollowsXdgConfigHome() {
-        const FixedProgramName program(QStringLiteral("HexacleFree"));
-        const QString expected =
-            userConfig_.filePath(QStringLiteral("HexacleFree/HexacleFree.ini"));
-        const UserSettingsLocation location(program);
-        QCOMPARE(location.iniFile(), expected);
-        QCOMPARE(location.applicationName(), QStringLiteral("HexacleFree"));
-
-        QVERIFY(SettingsStore(location).WriteSetting(QStringLiteral("Duration"),
-                                                     QStringLiteral("2026-12-07")));
-        QVERIFY(QFileInfo::exists(expected));
-        {
-            const QSettings qtOwn(QSettings::IniFormat, QSettings::UserScope,
-                                  QStringLiteral("HexacleFree"), QStringLiteral("HexacleFree"));
-            QCOMPARE(qtOwn.fileName(), expected);
-            QCOMPARE(qtOwn.value(QLatin1String("Settings/") + kStoredDuration).toString(),
-                     EncodeSetting(QStringLiteral("2026-12-07")));
-        }
-    }
-
-    // The application name is the running program's file name, whatever name
-    // the program gives itself.
-    void userLocationIsNamedAfterTheProgram() {
-        const QString previousName = QCoreApplication::applicationName();
-        QCoreApplication::setApplicationName(QStringLiteral("HexacleFree"));
-        const FixedProgramName oracle(QStringLiteral("Oracle"));
-        QCOMPARE(UserSettingsLocation(oracle).iniFile(),
-                 userConfig_.filePath(QStringLiteral("Oracle/Oracle.ini")));
-        const RunningProgramName running;
-        QCOMPARE(running.name(), QStringLiteral("tst_settings"));
-        QCOMPARE(UserSettingsLocation(running).iniFile(),
-                 userConfig_.filePath(QStringLiteral("tst_settings/tst_settings.ini")));
-        QCoreApplication::setApplicationName(previousName);
-    }
-
-    void programNameIsTheResolvedFileWithoutExtension() {
-        const QString lib = dir_->filePath(QStringLiteral("lib"));
-        const QString bin = dir_->filePath(QStringLiteral("bin"));
-        QVERIFY(QDir().mkpath(lib) && QDir().mkpath(bin));
-        QVERIFY(writeFile(lib + QLatin1String("/HexacleFree"), "program"));
-        QVERIFY(writeFile(lib + QLatin1String("/Oracle.exe"), "program"));
-        QVERIFY(writeFile(lib + QLatin1String("/Hexacle.Free.exe"), "program"));
-        QVERIFY(QFile::link(QStringLiteral("../lib/HexacleFree"), bin + QLatin1String("/hexacle")));
-        QVERIFY(QFile::link(QStringLiteral("hexacle"), bin + QLatin1String("/again.sh")));
-        QCOMPARE(programNameOf(lib + QLatin1String("/HexacleFree")), QStringLiteral("HexacleFree"));
-        QCOMPARE(programNameOf(lib + QLatin1String("/Oracle.exe")), QStringLiteral("Oracle"));
-        QCOMPARE(programNameOf(lib + QLatin1String("/Hexacle.Free.exe")),
-                 QStringLiteral("Hexacle.Free"));
-        QCOMPARE(programNameOf(bin + QLatin1String("/hexacle")), QStringLiteral("HexacleFree"));
-        QCOMPARE(programNameOf(bin + QLatin1String("/again.sh")), QStringLiteral("HexacleFree"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSettings)
