@@ -2,6 +2,8 @@
 
 #include "forms/form_layout.h"
 
+#include "forms/colour_scheme.h"
+
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QBuffer>
@@ -281,7 +283,7 @@ QString labelText(const char *caption) {
 namespace {
 
 QColor colourOf(Paint paint) {
-    const QPalette scheme = QApplication::palette();
+    const QPalette scheme = lightScheme();
     switch (paint) {
     case Paint::DarkOlive:
         return QColor(64, 64, 0);
@@ -460,6 +462,9 @@ void buildControls(QWidget *window, QWidget *client, const Form &form) {
     window->setWindowIcon(QIcon(QStringLiteral(":/hexacle/coin.ico")));
     const QFont windowFont = toQFont(w.font, QApplication::font());
     window->setFont(windowFont);
+    // Every control takes the colours the layout leaves to the system from
+    // the window, whatever the desktop's scheme.
+    window->setPalette(lightScheme());
     paintBackground(client, w.background, QPalette::Window);
 
     std::map<QString, QWidget *> containers;
@@ -525,6 +530,8 @@ void buildMenus(QMenuBar *bar, const Form &form) {
         if (!item.parent && hasChildren) {
             QMenu *menu = bar->addMenu(caption);
             menu->setObjectName(name);
+            // A menu is a window of its own and would take the desktop's colours.
+            menu->setPalette(lightScheme());
             menus[name] = menu;
             action = menu->menuAction();
         } else if (!item.parent) {
