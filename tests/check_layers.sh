@@ -18,7 +18,7 @@ declare -A folders=(
     [reminder]="reminder settings web platform"
     [layout]="layout web"
     [windows]="windows layout reading texts web settings reminder platform"
-    [desktop]="desktop platform"
+    [desktop]="desktop layout platform"
     [app]="app windows layout desktop reminder web settings texts reading platform"
 )
 # The window-free folders see Qt Core only.

@@ -2,6 +2,8 @@
 
 #include "desktop/desktop_platform.h"
 
+#include "layout/colour_scheme.h"
+
 #include <QDesktopServices>
 #include <QMessageBox>
 
@@ -17,12 +19,15 @@ void SystemMessageBoxes::inform(QWidget *parent, const QString &caption, const Q
                                 Icon icon) {
     QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
                     caption, toDisplayLines(text), QMessageBox::Ok, parent);
+    // In the windows' colours, not the desktop's.
+    box.setPalette(layout::lightScheme());
     box.exec();
 }
 
 bool SystemMessageBoxes::askYesNo(QWidget *parent, const QString &caption, const QString &text) {
     QMessageBox box(QMessageBox::Information, caption, toDisplayLines(text),
                     QMessageBox::Yes | QMessageBox::No, parent);
+    box.setPalette(layout::lightScheme());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

@@ -3,6 +3,7 @@
 #include "layout/build.h"
 
 #include "layout/captions.h"
+#include "layout/colour_scheme.h"
 #include "layout/colours.h"
 #include "layout/controls.h"
 #include "layout/geometry.h"
@@ -28,6 +29,9 @@ std::vector<QWidget *> buildControls(QWidget *window, QWidget *client, const For
     window->setWindowIcon(windowIcon());
     const QFont windowFont = toQFont(w.font, QApplication::font());
     window->setFont(windowFont);
+    // Every control takes the colours the layout leaves to the system from
+    // the window, whatever the desktop's scheme.
+    window->setPalette(lightScheme());
     paintBackground(client, w.background, QPalette::Window);
 
     std::vector<QWidget *> built;
@@ -99,6 +103,8 @@ std::vector<QAction *> buildMenus(QMenuBar *bar, const FormLayout &form) {
         if (!item.parent && hasChildren) {
             QMenu *menu = bar->addMenu(caption);
             menu->setObjectName(name);
+            // A menu is a window of its own and would take the desktop's colours.
+            menu->setPalette(lightScheme());
             menus[name] = menu;
             action = menu->menuAction();
         } else if (!item.parent) {

@@ -2,13 +2,14 @@
 
 #include "layout/colours.h"
 
-#include <QApplication>
+#include "layout/colour_scheme.h"
+
 #include <QWidget>
 
 namespace hexacle::layout {
 
 QColor colourOf(Paint paint) {
-    const QPalette scheme = QApplication::palette();
+    const QPalette scheme = lightScheme();
     switch (paint) {
     case Paint::DarkOlive:
         return QColor(64, 64, 0);
