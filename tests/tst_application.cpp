@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(reading()->control<QPlainTextEdit>("txtUserInfo")->toPlainText(),
                  QStringLiteral("Name: \n\nQuestion: "));
         // The draw came from the generator after the window was up: odd shows co-branding.
-        QCOMPARE(run->intCoBrandRandomNumber, qint16(3));
+        QCOMPARE(run->intCoBrandRandomNumber(), qint16(3));
         QVERIFY(fake->random.script.empty());
         auto *cobrand = reading()->control<QWidget>("lblCobrand");
         auto *fullBrand = reading()->control<QWidget>("lblFullBrand");

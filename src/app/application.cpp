@@ -41,7 +41,7 @@ bool Application::start() {
     platform_.random->reseedFromClock();
     UpdateReminder(platform_);
     reading_->Show();
-    intCoBrandRandomNumber = CoBrand_Randomize(*reading_, *platform_.random);
+    intCoBrandRandomNumber_ = CoBrand_Randomize(*reading_, *platform_.random);
     return !ended_;
 }
 

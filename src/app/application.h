@@ -34,7 +34,7 @@ public:
     int exitCode() const { return 0; }
 
     // The promotional choice of the run, drawn once at start-up.
-    qint16 intCoBrandRandomNumber = 0;
+    qint16 intCoBrandRandomNumber() const { return intCoBrandRandomNumber_; }
 
     FrmMain &reading() { return *reading_; }
     FrmStart &querent() { return *querent_; }
@@ -47,6 +47,7 @@ private:
     InstanceGuard &guard_;
     std::unique_ptr<FrmStart> querent_;
     std::unique_ptr<FrmMain> reading_;
+    qint16 intCoBrandRandomNumber_ = 0;
     bool shuttingDown_ = false;
     bool ended_ = false;
 };
