@@ -24,13 +24,17 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPixmapCache>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScopeGuard>
@@ -38,6 +42,7 @@
 #include <QTest>
 
 #include <memory>
+#include <vector>
 
 #include <unistd.h>
 
@@ -55,6 +60,23 @@ qint64 residentBytes() {
 }
 
 enum class Damage { Garbage, Truncated, HeaderOnly, Empty };
+
+// A window whose close takes another window of the run with it at once.
+class ClosingTakesAnother : public QMainWindow {
+public:
+    int closes = 0;
+    void takes(QWidget *other) { other_ = other; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override {
+        ++closes;
+        delete other_;
+        event->accept();
+    }
+
+private:
+    QPointer<QWidget> other_;
+};
 
 } // namespace
 
@@ -185,6 +207,40 @@ private slots:
                  QStringLiteral("Line 3 Changed\n"));
         QVERIFY(window->height() > shortHeight);
         QVERIFY(!window->control<QLabel>(QStringLiteral("lblJudgement"))->text().isEmpty());
+    }
+
+    // Closing one window may delete another: shutdown guards every window
+    // before it closes the first, touches none once gone, and each one still
+    // there hears its close, once.
+    void shutdownSurvivesAWindowThatTakesAnotherWithIt() {
+        QVERIFY(run->start());
+        // The order of the top-level list is Qt's own: pairs made in both
+        // orders, so that some window closes before the one it takes with it.
+        std::vector<std::unique_ptr<ClosingTakesAnother>> takers;
+        QList<QPointer<QDialog>> taken;
+        for (int pair = 0; pair < 16; ++pair) {
+            std::unique_ptr<ClosingTakesAnother> taker;
+            QDialog *dialog = nullptr;
+            if (pair % 2) {
+                taker = std::make_unique<ClosingTakesAnother>();
+                dialog = new QDialog;
+            } else {
+                dialog = new QDialog;
+                taker = std::make_unique<ClosingTakesAnother>();
+            }
+            taker->takes(dialog);
+            taker->show();
+            dialog->show();
+            taken.append(dialog);
+            takers.push_back(std::move(taker));
+        }
+        run->ShutDownApplication();
+        QVERIFY(run->hasEnded());
+        for (const auto &taker : takers)
+            QCOMPARE(taker->closes, 1);
+        for (const QPointer<QDialog> &dialog : taken)
+            QVERIFY(dialog.isNull());
+        QVERIFY(!reading() || !reading()->isVisible());
     }
 
     // Windows are built afresh at each opening; the old ones must go for good.
