@@ -2,6 +2,8 @@
 
 #include "forms/form_layout.h"
 
+#include "forms/font_cache.h"
+
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QBuffer>
@@ -51,8 +53,7 @@ QRect toPixels(int left, int top, int width, int height) {
 
 void installFontFallbacks() {
     static const bool installed = [] {
-        const QStringList sans{"DejaVu Sans", "Bitstream Vera Sans", "Liberation Sans",
-                               "Noto Sans"};
+        const QStringList &sans = closeFamilies();
         QFont::insertSubstitutions("Verdana", sans);
         QFont::insertSubstitutions("Arial Black", sans);
         QFont::insertSubstitutions("MS Sans Serif", sans);
@@ -62,16 +63,7 @@ void installFontFallbacks() {
 }
 
 QFont toQFont(const Font &font, const QFont &windowFont) {
-    if (!font.family)
-        return windowFont;
-    QFont result(QString::fromLatin1(font.family));
-    result.setPointSizeF(font.points);
-    result.setWeight(font.weight >= 900   ? QFont::Black
-                     : font.weight >= 700 ? QFont::Bold
-                                          : QFont::Normal);
-    result.setUnderline(font.underline);
-    result.setStyleHint(QFont::SansSerif);
-    return result;
+    return font.family ? sharedFont(font) : windowFont;
 }
 
 namespace {
