@@ -113,6 +113,11 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
     Q_UNUSED(installed);
     // Tab reaches it; a click opens the page without taking the focus.
     setFocusPolicy(Qt::TabFocus);
+    // Its plain text has no link to follow and nothing to select. Without
+    // text interaction a label that takes the focus still draws its text
+    // itself, the same pixels, instead of laying it out through a text
+    // document of its own at several times the cost.
+    setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent *event) {
@@ -314,9 +319,10 @@ QWidget *makeFrame(const Control &c, QWidget *parent) {
     return frame;
 }
 
-QWidget *makeLabel(const Control &c, QWidget *parent) {
+QWidget *makeLabel(const Control &c, QWidget *parent, const QFont &font) {
     const bool link = c.flags & (HandColour | HandMono);
     QLabel *label = link ? new LinkLabel(parent) : new QLabel(parent);
+    label->setFont(font);
     label->setTextFormat(Qt::PlainText);
     label->setText(labelText(c.caption));
     label->setWordWrap(c.flags & WordWrap);
@@ -331,8 +337,10 @@ QWidget *makeLabel(const Control &c, QWidget *parent) {
     return label;
 }
 
-QWidget *makeLineBox(const Control &c, QWidget *parent) {
-    auto *box = new QLineEdit(QString::fromLatin1(c.caption), parent);
+QWidget *makeLineBox(const Control &c, QWidget *parent, const QFont &font) {
+    auto *box = new QLineEdit(parent);
+    box->setFont(font);
+    box->setText(QString::fromLatin1(c.caption));
     box->setReadOnly(c.flags & ReadOnly);
     if (c.back != Paint::Default)
         paintBackground(box, c.back, QPalette::Base);
@@ -340,10 +348,11 @@ QWidget *makeLineBox(const Control &c, QWidget *parent) {
     return box;
 }
 
-QWidget *makeTextBox(const Control &c, QWidget *parent) {
+QWidget *makeTextBox(const Control &c, QWidget *parent, const QFont &font) {
     if (!(c.flags & MultiLine))
-        return makeLineBox(c, parent);
+        return makeLineBox(c, parent, font);
     auto *box = new QPlainTextEdit(parent);
+    box->setFont(font);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Lines break between words only: breaking one huge pasted word anywhere
     // costs minutes of layout. A word wider than the box scrolls sideways.
@@ -403,14 +412,15 @@ QWidget *makeLine(const Control &c, QWidget *parent) {
     return line;
 }
 
-QWidget *makeControl(const Control &c, QWidget *parent) {
+// Text goes in after the font, so it is laid out once, in the font it shows in.
+QWidget *makeControl(const Control &c, QWidget *parent, const QFont &font) {
     switch (c.kind) {
     case Kind::Frame:
         return makeFrame(c, parent);
     case Kind::Label:
-        return makeLabel(c, parent);
+        return makeLabel(c, parent, font);
     case Kind::TextBox:
-        return makeTextBox(c, parent);
+        return makeTextBox(c, parent, font);
     case Kind::Button:
         return makeButton(c, parent);
     case Kind::Picture:
@@ -468,9 +478,10 @@ void buildPart(QWidget *window, QWidget *client, const Form &form, const std::ve
         const Control &c = form.controls[i];
         QWidget *parent =
             c.container ? client->findChild<QWidget *>(QString::fromLatin1(c.container)) : client;
-        QWidget *widget = makeControl(c, parent);
+        const QFont font = toQFont(c.font, windowFont);
+        QWidget *widget = makeControl(c, parent, font);
         widget->setObjectName(QString::fromLatin1(c.name));
-        widget->setFont(toQFont(c.font, windowFont));
+        widget->setFont(font);
         if (c.kind == Kind::Line) {
             // A rule from (left, top) to (left + width, top), two pixels thick.
             widget->setGeometry(toPixels(c.left), toPixels(c.top) - 1,
