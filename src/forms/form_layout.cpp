@@ -113,11 +113,6 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
     Q_UNUSED(installed);
     // Tab reaches it; a click opens the page without taking the focus.
     setFocusPolicy(Qt::TabFocus);
-    // Its plain text has no link to follow and nothing to select. Without
-    // text interaction a label that takes the focus still draws its text
-    // itself, the same pixels, instead of laying it out through a text
-    // document of its own at several times the cost.
-    setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent *event) {
@@ -319,10 +314,9 @@ QWidget *makeFrame(const Control &c, QWidget *parent) {
     return frame;
 }
 
-QWidget *makeLabel(const Control &c, QWidget *parent, const QFont &font) {
+QWidget *makeLabel(const Control &c, QWidget *parent) {
     const bool link = c.flags & (HandColour | HandMono);
     QLabel *label = link ? new LinkLabel(parent) : new QLabel(parent);
-    label->setFont(font);
     label->setTextFormat(Qt::PlainText);
     label->setText(labelText(c.caption));
     label->setWordWrap(c.flags & WordWrap);
@@ -337,10 +331,8 @@ QWidget *makeLabel(const Control &c, QWidget *parent, const QFont &font) {
     return label;
 }
 
-QWidget *makeLineBox(const Control &c, QWidget *parent, const QFont &font) {
-    auto *box = new QLineEdit(parent);
-    box->setFont(font);
-    box->setText(QString::fromLatin1(c.caption));
+QWidget *makeLineBox(const Control &c, QWidget *parent) {
+    auto *box = new QLineEdit(QString::fromLatin1(c.caption), parent);
     box->setReadOnly(c.flags & ReadOnly);
     if (c.back != Paint::Default)
         paintBackground(box, c.back, QPalette::Base);
@@ -348,11 +340,10 @@ QWidget *makeLineBox(const Control &c, QWidget *parent, const QFont &font) {
     return box;
 }
 
-QWidget *makeTextBox(const Control &c, QWidget *parent, const QFont &font) {
+QWidget *makeTextBox(const Control &c, QWidget *parent) {
     if (!(c.flags & MultiLine))
-        return makeLineBox(c, parent, font);
+        return makeLineBox(c, parent);
     auto *box = new QPlainTextEdit(parent);
-    box->setFont(font);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Lines break between words only: breaking one huge pasted word anywhere
     // costs minutes of layout. A word wider than the box scrolls sideways.
@@ -412,15 +403,14 @@ QWidget *makeLine(const Control &c, QWidget *parent) {
     return line;
 }
 
-// Text goes in after the font, so it is laid out once, in the font it shows in.
-QWidget *makeControl(const Control &c, QWidget *parent, const QFont &font) {
+QWidget *makeControl(const Control &c, QWidget *parent) {
     switch (c.kind) {
     case Kind::Frame:
         return makeFrame(c, parent);
     case Kind::Label:
-        return makeLabel(c, parent, font);
+        return makeLabel(c, parent);
     case Kind::TextBox:
-        return makeTextBox(c, parent, font);
+        return makeTextBox(c, parent);
     case Kind::Button:
         return makeButton(c, parent);
     case Kind::Picture:
@@ -478,10 +468,9 @@ void buildPart(QWidget *window, QWidget *client, const Form &form, const std::ve
         const Control &c = form.controls[i];
         QWidget *parent =
             c.container ? client->findChild<QWidget *>(QString::fromLatin1(c.container)) : client;
-        const QFont font = toQFont(c.font, windowFont);
-        QWidget *widget = makeControl(c, parent, font);
+        QWidget *widget = makeControl(c, parent);
         widget->setObjectName(QString::fromLatin1(c.name));
-        widget->setFont(font);
+        widget->setFont(toQFont(c.font, windowFont));
         if (c.kind == Kind::Line) {
             // A rule from (left, top) to (left + width, top), two pixels thick.
             widget->setGeometry(toPixels(c.left), toPixels(c.top) - 1,
