@@ -91,8 +91,13 @@ bool buttonFits(const QPushButton *button, QString *why) {
     return room.contains(needed);
 }
 
+// The drawn asset, as Qt's readers take it.
+QString assetPath(const QString &name) {
+    return QStringLiteral(HEXACLE_SOURCE_DIR "/assets/") + name;
+}
+
 QImage icoImage(const char *name) {
-    QImageReader reader(QStringLiteral(":/hexacle/") + QLatin1String(name));
+    QImageReader reader(assetPath(QLatin1String(name)));
     return reader.read().convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -120,7 +125,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, bits);
         QFETCH(int, bytes);
-        QFile file(QStringLiteral(":/hexacle/") + name);
+        QFile file(assetPath(name));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
         QCOMPARE(data.size(), bytes);

@@ -3,6 +3,7 @@
 #include "forms/form_layout.h"
 
 #include "forms/colour_scheme.h"
+#include "forms/font_cache.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -30,6 +31,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 #include <vector>
 
 // The pictures live in a static library; their resources must be registered by hand.
@@ -53,8 +55,7 @@ QRect toPixels(int left, int top, int width, int height) {
 
 void installFontFallbacks() {
     static const bool installed = [] {
-        const QStringList sans{"DejaVu Sans", "Bitstream Vera Sans", "Liberation Sans",
-                               "Noto Sans"};
+        const QStringList &sans = closeFamilies();
         QFont::insertSubstitutions("Verdana", sans);
         QFont::insertSubstitutions("Arial Black", sans);
         QFont::insertSubstitutions("MS Sans Serif", sans);
@@ -64,16 +65,7 @@ void installFontFallbacks() {
 }
 
 QFont toQFont(const Font &font, const QFont &windowFont) {
-    if (!font.family)
-        return windowFont;
-    QFont result(QString::fromLatin1(font.family));
-    result.setPointSizeF(font.points);
-    result.setWeight(font.weight >= 900   ? QFont::Black
-                     : font.weight >= 700 ? QFont::Bold
-                                          : QFont::Normal);
-    result.setUnderline(font.underline);
-    result.setStyleHint(QFont::SansSerif);
-    return result;
+    return font.family ? sharedFont(font) : windowFont;
 }
 
 namespace {
@@ -182,12 +174,16 @@ constexpr int kHandHotY = 1;
 
 QCursor colourHandPointer() {
     initResources();
-    return QCursor(QPixmap(QStringLiteral(":/hexacle/hand_colour.ico")), kHandHotX, kHandHotY);
+    static const QCursor pointer(QPixmap(QStringLiteral(":/hexacle/hand_colour.png"), "png"),
+                                 kHandHotX, kHandHotY);
+    return pointer;
 }
 
 QCursor monoHandPointer() {
     initResources();
-    return QCursor(QPixmap(QStringLiteral(":/hexacle/hand_mono.ico")), kHandHotX, kHandHotY);
+    static const QCursor pointer(QPixmap(QStringLiteral(":/hexacle/hand_mono.png"), "png"),
+                                 kHandHotX, kHandHotY);
+    return pointer;
 }
 
 void bringToFront(QWidget *widget) {
@@ -231,7 +227,9 @@ QImage readWholePicture(const QString &path) {
     }
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return QImageReader(&buffer).read();
+    // The name's suffix spares trying every reader on the content; a file
+    // that is not what its name says is still read for what it is.
+    return QImageReader(&buffer, QFileInfo(path).suffix().toLatin1()).read();
 }
 
 } // namespace
@@ -393,11 +391,22 @@ QWidget *makeButton(const Control &c, QWidget *parent) {
     return button;
 }
 
+// The coin picture inside the program, decoded once for all its picture boxes.
+QPixmap coinPicture(qreal devicePixelRatio) {
+    static std::map<qreal, QPixmap> decoded;
+    auto it = decoded.find(devicePixelRatio);
+    if (it == decoded.end())
+        it = decoded
+                 .emplace(devicePixelRatio,
+                          loadPicture(QStringLiteral(":/hexacle/coin.png"), devicePixelRatio))
+                 .first;
+    return it->second;
+}
+
 QWidget *makePicture(const Control &c, QWidget *parent) {
     auto *picture = new QLabel(parent);
     if (c.flags & CoinPicture) {
-        picture->setPixmap(
-            loadPicture(QStringLiteral(":/hexacle/coin.gif"), picture->devicePixelRatioF()));
+        picture->setPixmap(coinPicture(picture->devicePixelRatioF()));
         picture->setAccessibleName(QStringLiteral("coin"));
     }
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -454,24 +463,29 @@ void fitCaption(QWidget *widget, const Control &c) {
 
 } // namespace
 
-void buildControls(QWidget *window, QWidget *client, const Form &form) {
-    initResources();
-    installFontFallbacks();
-    const Window &w = form.window;
-    window->setWindowTitle(QString::fromLatin1(w.caption));
-    window->setWindowIcon(QIcon(QStringLiteral(":/hexacle/coin.ico")));
-    const QFont windowFont = toQFont(w.font, QApplication::font());
-    window->setFont(windowFont);
-    // Every control takes the colours the layout leaves to the system from
-    // the window, whatever the desktop's scheme.
-    window->setPalette(lightScheme());
-    paintBackground(client, w.background, QPalette::Window);
+namespace {
 
-    std::map<QString, QWidget *> containers;
-    std::vector<std::pair<int, QWidget *>> tabStops;
+QIcon windowIcon() {
+    static const QIcon icon(QStringLiteral(":/hexacle/coin_icon.png"));
+    return icon;
+}
+
+bool isTabStop(const Control &c, const QWidget *widget) {
+    // Link labels stand in the tab order where their tab index puts them.
+    return c.kind == Kind::TextBox || c.kind == Kind::Button ||
+           qobject_cast<const LinkLabel *>(widget);
+}
+
+// Builds the controls of `form` marked in `part` into `client`.
+void buildPart(QWidget *window, QWidget *client, const Form &form, const std::vector<bool> &part) {
+    const QFont windowFont = toQFont(form.window.font, QApplication::font());
     std::vector<QWidget *> inFront;
-    for (const Control &c : form.controls) {
-        QWidget *parent = c.container ? containers.at(QString::fromLatin1(c.container)) : client;
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        if (!part[i])
+            continue;
+        const Control &c = form.controls[i];
+        QWidget *parent =
+            c.container ? client->findChild<QWidget *>(QString::fromLatin1(c.container)) : client;
         QWidget *widget = makeControl(c, parent);
         widget->setObjectName(QString::fromLatin1(c.name));
         widget->setFont(toQFont(c.font, windowFont));
@@ -496,24 +510,70 @@ void buildControls(QWidget *window, QWidget *client, const Form &form) {
             widget->setProperty("tag", QString::fromLatin1(c.tag));
         if (c.accessibleName)
             widget->setAccessibleName(QString::fromLatin1(c.accessibleName));
-        if (c.kind == Kind::Frame)
-            containers[widget->objectName()] = widget;
-        // Link labels stand in the tab order where their tab index puts them.
-        if (c.kind == Kind::TextBox || c.kind == Kind::Button || qobject_cast<LinkLabel *>(widget))
-            tabStops.emplace_back(c.tab, widget);
-        else
+        if (!isTabStop(c, widget))
             widget->setFocusPolicy(Qt::NoFocus);
         if (c.flags & InFront)
             inFront.push_back(widget);
     }
     for (QWidget *widget : inFront)
         bringToFront(widget);
+}
+
+// Chains every control built so far in the order of the layout's tab indexes;
+// returns the first.
+QWidget *chainTabOrder(QWidget *client, const Form &form) {
+    std::vector<std::pair<int, QWidget *>> tabStops;
+    for (const Control &c : form.controls) {
+        QWidget *widget = client->findChild<QWidget *>(QString::fromLatin1(c.name));
+        if (widget && isTabStop(c, widget))
+            tabStops.emplace_back(c.tab, widget);
+    }
     std::stable_sort(tabStops.begin(), tabStops.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabStops.size(); ++i)
         QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
-    if (!tabStops.empty())
-        tabStops.front().second->setFocus(Qt::OtherFocusReason);
+    return tabStops.empty() ? nullptr : tabStops.front().second;
+}
+
+} // namespace
+
+std::vector<bool> controlsBuiltLater(const Form &form, const BuildLater &later) {
+    std::vector<bool> result(form.controls.size(), false);
+    if (!later)
+        return result;
+    QStringList laterFrames;
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        const Control &c = form.controls[i];
+        result[i] = later(c) || (c.container && laterFrames.contains(QLatin1String(c.container)));
+        if (result[i] && c.kind == Kind::Frame)
+            laterFrames << QString::fromLatin1(c.name);
+    }
+    return result;
+}
+
+void buildControls(QWidget *window, QWidget *client, const Form &form, const BuildLater &later) {
+    initResources();
+    installFontFallbacks();
+    const Window &w = form.window;
+    window->setWindowTitle(QString::fromLatin1(w.caption));
+    window->setWindowIcon(windowIcon());
+    window->setFont(toQFont(w.font, QApplication::font()));
+    // Every control takes the colours the layout leaves to the system from
+    // the window, whatever the desktop's scheme.
+    window->setPalette(lightScheme());
+    paintBackground(client, w.background, QPalette::Window);
+
+    std::vector<bool> now = controlsBuiltLater(form, later);
+    now.flip();
+    buildPart(window, client, form, now);
+    if (QWidget *first = chainTabOrder(client, form))
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+void buildLaterControls(QWidget *window, QWidget *client, const Form &form,
+                        const BuildLater &later) {
+    buildPart(window, client, form, controlsBuiltLater(form, later));
+    chainTabOrder(client, form);
 }
 
 void buildMenus(QMenuBar *bar, const Form &form) {

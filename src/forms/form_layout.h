@@ -12,7 +12,9 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
 #include <span>
+#include <vector>
 
 class QAction;
 class QCursor;
@@ -166,9 +168,23 @@ QCursor monoHandPointer();
 // it (top-aligned, wrapped at word boundaries when `wrap`).
 bool textFits(const QFont &font, const QSize &size, const QString &text, bool wrap);
 
+// Controls for which this holds (and the controls inside such frames) are
+// built only when buildLaterControls() is called; the first control in Tab
+// order must not be among them.
+using BuildLater = std::function<bool(const Control &)>;
+
+// Which controls of `form` wait for buildLaterControls(), in layout order.
+std::vector<bool> controlsBuiltLater(const Form &form, const BuildLater &later);
+
 // Applies the window-level settings (caption, font, background, icon) and
-// builds the controls into `client`, the area below any menu bar.
-void buildControls(QWidget *window, QWidget *client, const Form &form);
+// builds the controls into `client`, the area below any menu bar, all but
+// those `later` picks. The focus goes to the first control in Tab order.
+void buildControls(QWidget *window, QWidget *client, const Form &form,
+                   const BuildLater &later = {});
+// Builds the controls buildControls() left out, and chains them into the Tab
+// order with the others, as if all had been built at once.
+void buildLaterControls(QWidget *window, QWidget *client, const Form &form,
+                        const BuildLater &later);
 void buildMenus(QMenuBar *bar, const Form &form);
 
 // Multi-line texts separate lines with "\r\n"; a text box shows them as lines.

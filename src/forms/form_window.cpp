@@ -6,6 +6,9 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace hexacle {
 
@@ -62,7 +65,11 @@ QPoint centredFramePosition(const QRect &available, const QSize &windowSize,
     return frame.topLeft();
 }
 
-FormWindow::FormWindow(const layout::Form &form, QWidget *parent) : QMainWindow(parent) {
+FormWindow::FormWindow(const layout::Form &form, QWidget *parent)
+    : FormWindow(form, layout::BuildLater(), parent) {}
+
+FormWindow::FormWindow(const layout::Form &form, layout::BuildLater later, QWidget *parent)
+    : QMainWindow(parent), form_(form), later_(std::move(later)) {
     setAttribute(Qt::WA_DeleteOnClose);
     // Fixed border, close button only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -72,11 +79,38 @@ FormWindow::FormWindow(const layout::Form &form, QWidget *parent) : QMainWindow(
     setCentralWidget(client_);
     if (!form.menus.empty())
         layout::buildMenus(menuBar(), form);
-    layout::buildControls(this, client_, form);
+    layout::buildControls(this, client_, form, later_);
     const QSize designSize(layout::toPixels(form.window.clientWidth),
                            layout::toPixels(form.window.clientHeight));
     setFixedSize(designSize.width(), designSize.height() + menuBar()->sizeHint().height());
     centring_ = new FrameCentring(this);
+}
+
+bool FormWindow::buildLater() const {
+    if (!later_)
+        return false;
+    const layout::BuildLater later = std::exchange(later_, layout::BuildLater());
+    auto *self = const_cast<FormWindow *>(this);
+    layout::buildLaterControls(self, client_, form_, later);
+    for (auto &[name, step] : std::exchange(waiting_, {}))
+        if (QWidget *control = client_->findChild<QWidget *>(name))
+            step(control);
+    emit self->laterControlsBuilt();
+    return true;
+}
+
+bool FormWindow::whenBuilt(const QString &name, std::function<void(QWidget *)> step) {
+    if (QWidget *control = client_->findChild<QWidget *>(name)) {
+        step(control);
+        return true;
+    }
+    const bool comes = later_ && std::any_of(form_.controls.begin(), form_.controls.end(),
+                                             [&](const layout::Control &c) {
+                                                 return name == QLatin1String(c.name);
+                                             });
+    if (comes)
+        waiting_.emplace_back(name, std::move(step));
+    return comes;
 }
 
 QAction *FormWindow::menuAction(const QString &name) const {
@@ -111,6 +145,11 @@ void FormWindow::closeEvent(QCloseEvent *event) {
 
 bool FormWindow::event(QEvent *event) {
     const bool handled = QMainWindow::event(event);
+    // What waits is built once the first frame is on the screen.
+    if (event->type() == QEvent::Paint && later_ && !buildQueued_) {
+        buildQueued_ = true;
+        QTimer::singleShot(0, this, [this] { buildLater(); });
+    }
     // Decorations become known only after the window manager has framed the
     // window; place the frame again when they differ from what was assumed.
     if ((event->type() == QEvent::Move || event->type() == QEvent::Show) && outer_ &&

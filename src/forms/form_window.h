@@ -9,7 +9,10 @@
 #include <QMargins>
 #include <QPointer>
 
+#include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QCloseEvent;
 
@@ -27,12 +30,24 @@ class FormWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit FormWindow(const layout::Form &form, QWidget *parent = nullptr);
+    // The controls `later` picks are built right after the window first
+    // paints, or before whenever one of them is asked for.
+    FormWindow(const layout::Form &form, layout::BuildLater later, QWidget *parent = nullptr);
 
     QWidget *client() const { return client_; }
 
     template <typename T> T *control(const QString &name) const {
-        return client_->findChild<T *>(name);
+        if (T *found = client_->findChild<T *>(name))
+            return found;
+        return buildLater() ? client_->findChild<T *>(name) : nullptr;
     }
+
+    // Builds the controls left for later, if they are still to be built;
+    // true when it built them.
+    bool buildLater() const;
+    // Runs `step` on the control `name` now, or once it is built. False when
+    // the window has no such control and will not build one.
+    bool whenBuilt(const QString &name, std::function<void(QWidget *)> step);
     QAction *menuAction(const QString &name) const;
 
     // Places the outer frame; applied again once the window manager tells the
@@ -41,6 +56,8 @@ public:
 
 signals:
     void closing();
+    // The controls left for later have just been built.
+    void laterControlsBuilt();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -50,8 +67,13 @@ private:
     QMargins decorations() const;
     void applyOuterGeometry();
 
+    const layout::Form &form_;
     QWidget *client_ = nullptr;
     QPointer<QObject> centring_;
+    // What is still to be built, and what waits for it; empty once built.
+    mutable layout::BuildLater later_;
+    mutable std::vector<std::pair<QString, std::function<void(QWidget *)>>> waiting_;
+    bool buildQueued_ = false;
     std::optional<layout::OuterGeometry> outer_;
     QMargins appliedDecorations_;
 };

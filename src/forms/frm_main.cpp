@@ -22,13 +22,24 @@ namespace hexacle {
 FrmMain::FrmMain(const Platform &platform, QObject *parent)
     : Form(frmMainLayout(), parent), platform_(platform) {}
 
+layout::BuildLater FrmMain::controlsForLater() const {
+    // The lower band shows only after the sixth toss: the window appears
+    // without waiting for it.
+    return [](const layout::Control &c) { return !c.container && c.top >= kLowerBandTop; };
+}
+
 void FrmMain::connectHandlers() {
     connect(window()->control<QPushButton>(QStringLiteral("cmdToss")), &QPushButton::clicked, this,
             &FrmMain::cmdToss_Click);
-    connect(window()->control<QPushButton>(QStringLiteral("cmdStartAgain")), &QPushButton::clicked,
-            this, &FrmMain::cmdStartAgain_Click);
-    connect(window()->control<QPushButton>(QStringLiteral("cmdExit_1")), &QPushButton::clicked,
-            this, [this] { cmdExit_Click(1); });
+    window()->whenBuilt(QStringLiteral("cmdStartAgain"), [this](QWidget *button) {
+        connect(static_cast<QPushButton *>(button), &QPushButton::clicked, this,
+                &FrmMain::cmdStartAgain_Click);
+    });
+    window()->whenBuilt(QStringLiteral("cmdExit_1"), [this](QWidget *button) {
+        connect(static_cast<QPushButton *>(button), &QPushButton::clicked, this,
+                [this] { cmdExit_Click(1); });
+    });
+    connect(window(), &FormWindow::laterControlsBuilt, this, &FrmMain::applyLowerBand);
     connect(window()->menuAction(QStringLiteral("mnuStart")), &QAction::triggered, this,
             &FrmMain::mnuStart_Click);
     connect(window()->menuAction(QStringLiteral("mnuExit")), &QAction::triggered, this,
@@ -101,13 +112,20 @@ void FrmMain::cmdToss_Click() {
 }
 
 void FrmMain::showLowerBand(bool shown) {
+    lowerBandShown_ = shown;
+    if (shown)
+        window()->buildLater();
+    applyLowerBand();
+}
+
+void FrmMain::applyLowerBand() {
     // Out of view while the window is short: kept out of the Tab order and
     // from screen readers too, so the focus never goes where no one sees it.
     const int top = layout::toPixels(kLowerBandTop);
     const auto controls = window()->client()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     for (QWidget *control : controls)
         if (control->y() >= top)
-            control->setVisible(shown);
+            control->setVisible(lowerBandShown_);
 }
 
 void FrmMain::showCoin(int index, CoinFace face) {

@@ -59,12 +59,15 @@ signals:
 private:
     void showCoin(int index, CoinFace face);
     void showLowerBand(bool shown);
+    void applyLowerBand();
+    layout::BuildLater controlsForLater() const override;
     QLabel *label(int number) const;
     void connectHandlers() override;
 
     Platform platform_;
     const QuerentSource *querent_ = nullptr;
     bool closingToStartAgain_ = false;
+    bool lowerBandShown_ = false;
     QString name_;
     QString question_;
 };

@@ -3,6 +3,7 @@
 #include "links/cobrand.h"
 
 #include "forms/form_layout.h"
+#include "forms/form_window.h"
 #include "forms/frm_main.h"
 #include "platform/platform.h"
 
@@ -25,8 +26,11 @@ void bringOfferToFront(QWidget *window, qint16 coBrandNumber) {
         return;
     const auto name =
         coBrandNumber % 2 != 0 ? QStringLiteral("lblCobrand") : QStringLiteral("lblFullBrand");
-    if (auto *label = window->findChild<QWidget *>(name))
-        layout::bringToFront(label); // Tab reaches only the offer in front
+    // Tab reaches only the offer in front. The labels may be built later.
+    if (auto *form = qobject_cast<FormWindow *>(window))
+        form->whenBuilt(name, &layout::bringToFront);
+    else if (auto *label = window->findChild<QWidget *>(name))
+        layout::bringToFront(label);
 }
 
 qint16 CoBrand_Randomize(FrmMain &reading, RandomSource &random) {

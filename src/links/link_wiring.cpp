@@ -3,6 +3,7 @@
 #include "links/link_wiring.h"
 
 #include "forms/form_layout.h"
+#include "forms/form_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -50,6 +51,7 @@ std::span<const PageLink> pageLinks() {
 int connectPageLinks(QWidget *window, QStringView windowName, const PageOpeners &openers) {
     if (!window)
         return 0;
+    auto *form = qobject_cast<FormWindow *>(window);
     int connected = 0;
     for (const PageLink &link : kPageLinks) {
         if (windowName != QLatin1String(link.window))
@@ -57,14 +59,23 @@ int connectPageLinks(QWidget *window, QStringView windowName, const PageOpeners 
         const QString name = QString::fromLatin1(link.control);
         const Page page = link.page;
         auto open = [openers, page] { openers.open(page); };
+        // A button or a link label: false when the control is neither.
+        auto connectControl = [open](QWidget *control) {
+            if (auto *button = qobject_cast<QAbstractButton *>(control))
+                QObject::connect(button, &QAbstractButton::clicked, button, open);
+            else if (auto *label = qobject_cast<layout::LinkLabel *>(control))
+                QObject::connect(label, &layout::LinkLabel::clicked, label, open);
+            else
+                return false;
+            return true;
+        };
         if (auto *action = window->findChild<QAction *>(name)) {
             QObject::connect(action, &QAction::triggered, action, open);
-        } else if (auto *button = window->findChild<QAbstractButton *>(name)) {
-            QObject::connect(button, &QAbstractButton::clicked, button, open);
-        } else if (auto *label = window->findChild<layout::LinkLabel *>(name)) {
-            QObject::connect(label, &layout::LinkLabel::clicked, label, open);
-        } else {
-            continue;
+        } else if (QWidget *control = window->findChild<QWidget *>(name)) {
+            if (!connectControl(control))
+                continue;
+        } else if (!form || !form->whenBuilt(name, connectControl)) {
+            continue; // not on this window
         }
         ++connected;
     }
