@@ -85,6 +85,8 @@ private slots:
         form = std::make_unique<FrmMain>(fake->platform());
         form->Show();
         QVERIFY(QTest::qWaitForWindowExposed(form->window()));
+        // The lower band is built once the window has shown.
+        QTRY_VERIFY(form->window()->client()->findChild<QWidget *>(QStringLiteral("lblFullBrand")));
     }
     void cleanup() {
         form.reset();

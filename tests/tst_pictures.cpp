@@ -31,8 +31,13 @@ using namespace hexacle::test;
 
 namespace {
 
+// The drawn asset, as Qt's readers take it.
+QString assetPath(const QString &name) {
+    return QStringLiteral(HEXACLE_SOURCE_DIR "/assets/") + name;
+}
+
 QImage icoImage(const char *name) {
-    QImageReader reader(QStringLiteral(":/hexacle/") + QLatin1String(name));
+    QImageReader reader(assetPath(QLatin1String(name)));
     return reader.read().convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -60,7 +65,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, bits);
         QFETCH(int, bytes);
-        QFile file(QStringLiteral(":/hexacle/") + name);
+        QFile file(assetPath(name));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
         QCOMPARE(data.size(), bytes);

@@ -78,7 +78,7 @@ private slots:
                  QString::fromLatin1(texts::kForumAdvert));
         QCOMPARE(window->control<QLabel>(QStringLiteral("lblFullBrand"))->text(),
                  QString::fromLatin1(texts::kFullBrandOffer));
-        const QImage coin(QStringLiteral(":/hexacle/coin.gif"));
+        const QImage coin(QStringLiteral(HEXACLE_SOURCE_DIR "/assets/coin.gif"));
         for (const char *picture : {"Picture1", "Picture2", "Picture3"}) {
             const QLabel *box = window->control<QLabel>(QString::fromLatin1(picture));
             QCOMPARE(box->pixmap().toImage().convertToFormat(QImage::Format_RGB32),

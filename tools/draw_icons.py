@@ -10,7 +10,7 @@ Needs Debian's python3-pil. Writes:
     assets/hand_colour.ico the colour hand pointer, 16 colours
     assets/hand_mono.ico   the monochrome hand pointer, 2 colours
 The pointers' hot spot is the tip of the index finger, HAND_HOT_SPOT below;
-src/forms/form_layout.cpp uses the same point."""
+src/layout/pictures.cpp uses the same point."""
 
 import struct
 

@@ -17,32 +17,38 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStringList>
 
 #include <algorithm>
 #include <map>
 
 namespace hexacle::layout {
 
-std::vector<QWidget *> buildControls(QWidget *window, QWidget *client, const FormLayout &form) {
-    const Window &w = form.window;
-    window->setWindowTitle(QString::fromLatin1(w.caption));
-    window->setWindowIcon(windowIcon());
-    const QFont windowFont = toQFont(w.font, QApplication::font());
-    window->setFont(windowFont);
-    // Every control takes the colours the layout leaves to the system from
-    // the window, whatever the desktop's scheme.
-    window->setPalette(lightScheme());
-    paintBackground(client, w.background, QPalette::Window);
+namespace {
 
-    std::vector<QWidget *> built;
-    built.reserve(form.controls.size());
+bool isTabStop(const Control &c, const QWidget *widget) {
+    // Link labels stand in the tab order where their tab index puts them.
+    return c.kind == Kind::TextBox || c.kind == Kind::Button ||
+           qobject_cast<const LinkLabel *>(widget);
+}
+
+// Builds the controls of `form` marked in `part` into `client`, each into
+// its row of `built`.
+void buildPart(QWidget *window, QWidget *client, const FormLayout &form,
+               const std::vector<bool> &part, std::vector<QWidget *> &built) {
+    const QFont windowFont = toQFont(form.window.font, QApplication::font());
     std::map<QString, QWidget *> containers;
-    std::vector<std::pair<int, QWidget *>> tabStops;
+    for (std::size_t i = 0; i < form.controls.size(); ++i)
+        if (built[i] && form.controls[i].kind == Kind::Frame)
+            containers[QString::fromLatin1(form.controls[i].name)] = built[i];
     std::vector<QWidget *> inFront;
-    for (const Control &c : form.controls) {
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        if (!part[i])
+            continue;
+        const Control &c = form.controls[i];
         QWidget *parent = c.container ? containers.at(QString::fromLatin1(c.container)) : client;
         QWidget *widget = makeControl(c, parent);
-        built.push_back(widget);
+        built[i] = widget;
         widget->setObjectName(QString::fromLatin1(c.name));
         widget->setFont(toQFont(c.font, windowFont));
         if (c.kind == Kind::Line) {
@@ -68,23 +74,69 @@ std::vector<QWidget *> buildControls(QWidget *window, QWidget *client, const For
             widget->setAccessibleName(QString::fromLatin1(c.accessibleName));
         if (c.kind == Kind::Frame)
             containers[widget->objectName()] = widget;
-        // Link labels stand in the tab order where their tab index puts them.
-        if (c.kind == Kind::TextBox || c.kind == Kind::Button || qobject_cast<LinkLabel *>(widget))
-            tabStops.emplace_back(c.tab, widget);
-        else
+        if (!isTabStop(c, widget))
             widget->setFocusPolicy(Qt::NoFocus);
         if (c.flags & InFront)
             inFront.push_back(widget);
     }
     for (QWidget *widget : inFront)
         bringToFront(widget);
+}
+
+// Chains every control built so far in the order of the layout's tab indexes;
+// returns the first.
+QWidget *chainTabOrder(const FormLayout &form, const std::vector<QWidget *> &built) {
+    std::vector<std::pair<int, QWidget *>> tabStops;
+    for (std::size_t i = 0; i < form.controls.size(); ++i)
+        if (built[i] && isTabStop(form.controls[i], built[i]))
+            tabStops.emplace_back(form.controls[i].tab, built[i]);
     std::stable_sort(tabStops.begin(), tabStops.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabStops.size(); ++i)
         QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
-    if (!tabStops.empty())
-        tabStops.front().second->setFocus(Qt::OtherFocusReason);
+    return tabStops.empty() ? nullptr : tabStops.front().second;
+}
+
+} // namespace
+
+std::vector<bool> controlsBuiltLater(const FormLayout &form, const BuildLater &later) {
+    std::vector<bool> result(form.controls.size(), false);
+    if (!later)
+        return result;
+    QStringList laterFrames;
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        const Control &c = form.controls[i];
+        result[i] = later(c) || (c.container && laterFrames.contains(QLatin1String(c.container)));
+        if (result[i] && c.kind == Kind::Frame)
+            laterFrames << QString::fromLatin1(c.name);
+    }
+    return result;
+}
+
+std::vector<QWidget *> buildControls(QWidget *window, QWidget *client, const FormLayout &form,
+                                     const BuildLater &later) {
+    const Window &w = form.window;
+    window->setWindowTitle(QString::fromLatin1(w.caption));
+    window->setWindowIcon(windowIcon());
+    window->setFont(toQFont(w.font, QApplication::font()));
+    // Every control takes the colours the layout leaves to the system from
+    // the window, whatever the desktop's scheme.
+    window->setPalette(lightScheme());
+    paintBackground(client, w.background, QPalette::Window);
+
+    std::vector<QWidget *> built(form.controls.size(), nullptr);
+    std::vector<bool> now = controlsBuiltLater(form, later);
+    now.flip();
+    buildPart(window, client, form, now, built);
+    if (QWidget *first = chainTabOrder(form, built))
+        first->setFocus(Qt::OtherFocusReason);
     return built;
+}
+
+void buildLaterControls(QWidget *window, QWidget *client, const FormLayout &form,
+                        const BuildLater &later, std::vector<QWidget *> &built) {
+    buildPart(window, client, form, controlsBuiltLater(form, later), built);
+    chainTabOrder(form, built);
 }
 
 std::vector<QAction *> buildMenus(QMenuBar *bar, const FormLayout &form) {

@@ -2,6 +2,8 @@
 
 #include "layout/captions.h"
 
+#include "layout/font_cache.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -10,16 +12,7 @@
 namespace hexacle::layout {
 
 QFont toQFont(const Font &font, const QFont &windowFont) {
-    if (!font.family)
-        return windowFont;
-    QFont result(QString::fromLatin1(font.family));
-    result.setPointSizeF(font.points);
-    result.setWeight(font.weight >= 900   ? QFont::Black
-                     : font.weight >= 700 ? QFont::Bold
-                                          : QFont::Normal);
-    result.setUnderline(font.underline);
-    result.setStyleHint(QFont::SansSerif);
-    return result;
+    return font.family ? sharedFont(font) : windowFont;
 }
 
 QString labelText(const char *caption) {

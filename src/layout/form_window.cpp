@@ -6,14 +6,51 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace hexacle {
+
+bool BuiltControls::buildLater() const {
+    if (!later_)
+        return false;
+    const layout::BuildLater later = std::exchange(later_, layout::BuildLater());
+    buildLaterRows(later);
+    for (auto &[row, step] : std::exchange(waiting_, {}))
+        if (QWidget *control = built_.controls[row])
+            step(control);
+    laterRowsBuilt();
+    return true;
+}
+
+bool BuiltControls::whenBuilt(std::size_t row, std::function<void(QWidget *)> step) const {
+    if (row >= built_.controls.size())
+        return false;
+    if (QWidget *control = built_.controls[row]) {
+        step(control);
+        return true;
+    }
+    if (!later_)
+        return false;
+    waiting_.emplace_back(row, std::move(step));
+    return true;
+}
+
+bool BuiltControls::whenBuilt(const QString &name, std::function<void(QWidget *)> step) const {
+    const auto &rows = layout_.controls;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (name == QLatin1String(rows[i].name))
+            return whenBuilt(i, std::move(step));
+    return false;
+}
 
 QWidget *BuiltControls::findControl(const QString &name) const {
     const auto &rows = layout_.controls;
     for (std::size_t i = 0; i < rows.size() && i < built_.controls.size(); ++i) {
-        if (name == QLatin1String(rows[i].name))
-            return built_.controls[i];
+        if (name != QLatin1String(rows[i].name))
+            continue;
+        if (!built_.controls[i])
+            buildLater();
+        return built_.controls[i];
     }
     return nullptr;
 }
@@ -40,7 +77,10 @@ void BuiltControls::missing(const QString &name) const {
 }
 
 FormWindow::FormWindow(const layout::FormLayout &form, QWidget *parent)
-    : QMainWindow(parent), BuiltControls(form) {
+    : FormWindow(form, layout::BuildLater(), parent) {}
+
+FormWindow::FormWindow(const layout::FormLayout &form, layout::BuildLater later, QWidget *parent)
+    : QMainWindow(parent), BuiltControls(form, std::move(later)) {
     setAttribute(Qt::WA_DeleteOnClose);
     // Fixed border, close button only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -50,11 +90,20 @@ FormWindow::FormWindow(const layout::FormLayout &form, QWidget *parent)
     setCentralWidget(client_);
     if (!form.menus.empty())
         built_.menus = layout::buildMenus(menuBar(), form);
-    built_.controls = layout::buildControls(this, client_, form);
+    built_.controls = layout::buildControls(this, client_, form, later_);
     const QSize designSize(layout::toPixels(form.window.clientWidth),
                            layout::toPixels(form.window.clientHeight));
     setFixedSize(designSize.width(), designSize.height() + menuBar()->sizeHint().height());
     centring_ = layout::centreFrameOnScreen(this);
+}
+
+void FormWindow::buildLaterRows(const layout::BuildLater &later) const {
+    auto *self = const_cast<FormWindow *>(this);
+    layout::buildLaterControls(self, client_, table(), later, built_.controls);
+}
+
+void FormWindow::laterRowsBuilt() const {
+    emit const_cast<FormWindow *>(this)->laterControlsBuilt();
 }
 
 void FormWindow::setOuterGeometry(const layout::OuterGeometry &outer) {
@@ -85,6 +134,11 @@ void FormWindow::closeEvent(QCloseEvent *event) {
 
 bool FormWindow::event(QEvent *event) {
     const bool handled = QMainWindow::event(event);
+    // What waits is built once the first frame is on the screen.
+    if (event->type() == QEvent::Paint && later_ && !buildQueued_) {
+        buildQueued_ = true;
+        QTimer::singleShot(0, this, [this] { buildLater(); });
+    }
     // Decorations become known only after the window manager has framed the
     // window; place the frame again when they differ from what was assumed.
     if ((event->type() == QEvent::Move || event->type() == QEvent::Show) && outer_ &&
@@ -94,7 +148,7 @@ bool FormWindow::event(QEvent *event) {
 }
 
 FormDialog::FormDialog(const layout::FormLayout &form, QWidget *parent)
-    : QDialog(parent), BuiltControls(form) {
+    : QDialog(parent), BuiltControls(form, layout::BuildLater()) {
     // Fixed dialog frame, close button only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);

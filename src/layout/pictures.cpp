@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <map>
+
 namespace hexacle::layout {
 
 namespace {
@@ -28,7 +30,9 @@ QImage readWholePicture(const QString &path) {
     }
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return QImageReader(&buffer).read();
+    // The name's suffix spares trying every reader on the content; a file
+    // that is not what its name says is still read for what it is.
+    return QImageReader(&buffer, QFileInfo(path).suffix().toLatin1()).read();
 }
 
 // Drawn by tools/draw_icons.py, which places the fingertip at this pixel.
@@ -57,19 +61,32 @@ QPixmap loadPicture(const QString &path, qreal devicePixelRatio) {
 }
 
 QPixmap coinPicture(qreal devicePixelRatio) {
-    return loadPicture(QStringLiteral(":/hexacle/coin.gif"), devicePixelRatio);
+    // Decoded once for all the picture boxes that show it.
+    static std::map<qreal, QPixmap> decoded;
+    auto it = decoded.find(devicePixelRatio);
+    if (it == decoded.end())
+        it = decoded
+                 .emplace(devicePixelRatio,
+                          loadPicture(QStringLiteral(":/hexacle/coin.png"), devicePixelRatio))
+                 .first;
+    return it->second;
 }
 
 QIcon windowIcon() {
-    return QIcon(QStringLiteral(":/hexacle/coin.ico"));
+    static const QIcon icon(QStringLiteral(":/hexacle/coin_icon.png"));
+    return icon;
 }
 
 QCursor colourHandPointer() {
-    return QCursor(QPixmap(QStringLiteral(":/hexacle/hand_colour.ico")), kHandHotX, kHandHotY);
+    static const QCursor pointer(QPixmap(QStringLiteral(":/hexacle/hand_colour.png"), "png"),
+                                 kHandHotX, kHandHotY);
+    return pointer;
 }
 
 QCursor monoHandPointer() {
-    return QCursor(QPixmap(QStringLiteral(":/hexacle/hand_mono.ico")), kHandHotX, kHandHotY);
+    static const QCursor pointer(QPixmap(QStringLiteral(":/hexacle/hand_mono.png"), "png"),
+                                 kHandHotX, kHandHotY);
+    return pointer;
 }
 
 } // namespace hexacle::layout

@@ -2,6 +2,7 @@
 
 #include "layout/ui_setup.h"
 
+#include "layout/font_cache.h"
 #include "layout/link_label.h"
 
 #include <QFont>
@@ -19,7 +20,7 @@ namespace hexacle::layout {
 void startUserInterface() {
     registerPictures();
     // Verdana, Arial Black and MS Sans Serif fall back to close Linux families.
-    const QStringList sans{"DejaVu Sans", "Bitstream Vera Sans", "Liberation Sans", "Noto Sans"};
+    const QStringList &sans = closeFamilies();
     QFont::insertSubstitutions("Verdana", sans);
     QFont::insertSubstitutions("Arial Black", sans);
     QFont::insertSubstitutions("MS Sans Serif", sans);

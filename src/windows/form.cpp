@@ -16,7 +16,7 @@ Form::~Form() {
 
 void Form::Show() {
     if (!window_) {
-        window_ = new FormWindow(layout_);
+        window_ = new FormWindow(layout_, controlsForLater());
         connect(window_, &FormWindow::closing, this, [this] {
             // The closed window goes away on its own; the next opening builds a new one.
             window_->disconnect(this);

@@ -28,6 +28,8 @@ public:
 protected:
     Form(const layout::FormLayout &layout, QObject *parent);
 
+    // Controls that need not be built before the window first shows.
+    virtual layout::BuildLater controlsForLater() const { return {}; }
     // Connects the freshly built window's controls to their handlers.
     virtual void connectHandlers() = 0;
     // When the window opens, before it shows; it may end the run.

@@ -25,41 +25,56 @@ namespace hexacle {
 FrmMain::FrmMain(const Platform &platform, QObject *parent)
     : Form(frmMainLayout(), parent), platform_(platform) {}
 
+layout::BuildLater FrmMain::controlsForLater() const {
+    // The lower band shows only after the sixth toss: the window appears
+    // without waiting for it.
+    return [](const layout::Control &c) { return !c.container && c.top >= kLowerBandTop; };
+}
+
 void FrmMain::connectHandlers() {
     const FormWindow &w = *window();
     ui_ = Controls{};
-    ui_.cmdToss = w.require<QPushButton>("cmdToss");
-    ui_.cmdStartAgain = w.require<QPushButton>("cmdStartAgain");
-    ui_.cmdExit = w.require<QPushButton>("cmdExit_1");
+    ui_.cmdToss = w.require<QPushButton>(QStringLiteral("cmdToss"));
     for (int index = 0; index < 3; ++index)
         ui_.picCoin[std::size_t(index)] =
             w.require<QLabel>(QStringLiteral("picCoin_%1").arg(index));
     for (int number = 1; number <= 12; ++number)
         ui_.lineLabels[std::size_t(number - 1)] =
             w.require<QLabel>(QStringLiteral("Label%1").arg(number));
-    ui_.lblJudgement = w.require<QLabel>("lblJudgement");
-    ui_.txtUserInfo = w.require<QPlainTextEdit>("txtUserInfo");
-    ui_.txtChangeLines = w.require<QPlainTextEdit>("txtChangeLines");
-    ui_.txtJudgement = w.require<QPlainTextEdit>("txtJudgement");
-    ui_.txtImage = w.require<QPlainTextEdit>("txtImage");
-    ui_.lblFullBrand = w.require<layout::LinkLabel>("lblFullBrand");
-    ui_.lblCobrand = w.require<layout::LinkLabel>("lblCobrand");
-    ui_.mnuStart = w.requireMenu("mnuStart");
-    ui_.mnuExit = w.requireMenu("mnuExit");
-    ui_.mnuAbout = w.requireMenu("mnuAbout");
+    ui_.txtUserInfo = w.require<QPlainTextEdit>(QStringLiteral("txtUserInfo"));
+    ui_.mnuStart = w.requireMenu(QStringLiteral("mnuStart"));
+    ui_.mnuExit = w.requireMenu(QStringLiteral("mnuExit"));
+    ui_.mnuAbout = w.requireMenu(QStringLiteral("mnuAbout"));
+
+    connect(ui_.cmdToss, &QPushButton::clicked, this, &FrmMain::cmdToss_Click);
+    connect(ui_.mnuStart, &QAction::triggered, this, &FrmMain::mnuStart_Click);
+    connect(ui_.mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
+    connect(ui_.mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
+    connectPageLinks(w, PageOpeners(platform_.browser));
+    w.whenBuilt(QStringLiteral("cmdStartAgain"), [this](QWidget *) { bindLowerBand(); });
+}
+
+void FrmMain::bindLowerBand() {
+    const FormWindow &w = *window();
+    ui_.cmdStartAgain = w.require<QPushButton>(QStringLiteral("cmdStartAgain"));
+    ui_.cmdExit = w.require<QPushButton>(QStringLiteral("cmdExit_1"));
+    ui_.lblJudgement = w.require<QLabel>(QStringLiteral("lblJudgement"));
+    ui_.txtChangeLines = w.require<QPlainTextEdit>(QStringLiteral("txtChangeLines"));
+    ui_.txtJudgement = w.require<QPlainTextEdit>(QStringLiteral("txtJudgement"));
+    ui_.txtImage = w.require<QPlainTextEdit>(QStringLiteral("txtImage"));
+    ui_.lblFullBrand = w.require<layout::LinkLabel>(QStringLiteral("lblFullBrand"));
+    ui_.lblCobrand = w.require<layout::LinkLabel>(QStringLiteral("lblCobrand"));
     // The controls of the client area itself that lie below the opening height.
     const auto &rows = w.table().controls;
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (!rows[i].container && rows[i].top >= kLowerBandTop)
             ui_.lowerBand.push_back(w.built().controls[i]);
 
-    connect(ui_.cmdToss, &QPushButton::clicked, this, &FrmMain::cmdToss_Click);
     connect(ui_.cmdStartAgain, &QPushButton::clicked, this, &FrmMain::cmdStartAgain_Click);
     connect(ui_.cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(1); });
-    connect(ui_.mnuStart, &QAction::triggered, this, &FrmMain::mnuStart_Click);
-    connect(ui_.mnuExit, &QAction::triggered, this, &FrmMain::mnuExit_Click);
-    connect(ui_.mnuAbout, &QAction::triggered, this, &FrmMain::mnuAbout_Click);
-    connectPageLinks(w, PageOpeners(platform_.browser));
+    if (offerInFront_)
+        bringOfferToFront(*offerInFront_);
+    applyLowerBand();
 }
 
 void FrmMain::Form_Load() {
@@ -72,6 +87,7 @@ void FrmMain::Form_Load() {
 
 void FrmMain::Form_Unload() {
     ui_ = Controls{}; // the window is gone
+    offerInFront_.reset();
     marksArray_.fill(0);
     if (closingToStartAgain_) {
         closingToStartAgain_ = false;
@@ -83,8 +99,10 @@ void FrmMain::Form_Unload() {
 void FrmMain::bringOfferToFront(qint16 coBrandNumber) {
     if (!isOpen())
         return;
-    // Tab reaches only the offer in front.
-    layout::bringToFront(coBrandNumber % 2 != 0 ? ui_.lblCobrand : ui_.lblFullBrand);
+    offerInFront_ = coBrandNumber;
+    // Tab reaches only the offer in front. The labels may be built later.
+    if (ui_.lblCobrand)
+        layout::bringToFront(coBrandNumber % 2 != 0 ? ui_.lblCobrand : ui_.lblFullBrand);
 }
 
 void FrmMain::cmdStartAgain_Click() {
@@ -136,10 +154,17 @@ void FrmMain::cmdToss_Click() {
 }
 
 void FrmMain::showLowerBand(bool shown) {
+    lowerBandShown_ = shown;
+    if (shown)
+        window()->buildLater();
+    applyLowerBand();
+}
+
+void FrmMain::applyLowerBand() {
     // Out of view while the window is short: kept out of the Tab order and
     // from screen readers too, so the focus never goes where no one sees it.
     for (QWidget *control : ui_.lowerBand)
-        control->setVisible(shown);
+        control->setVisible(lowerBandShown_);
 }
 
 void FrmMain::showCoin(int index, CoinFace face) {
@@ -164,6 +189,7 @@ QLabel *FrmMain::label(int number) const {
 void FrmMain::DisplayChangedLines(MarksArray &marks) {
     if (!isOpen())
         return;
+    window()->buildLater(); // the report and the texts stand in the lower band
     const RefreshPass pass = refreshFrom(marks);
     for (int line = 1; line <= kLinesPerHexagram; ++line) {
         const auto &glyphs = pass.glyphs[static_cast<std::size_t>(line - 1)];

@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -64,7 +65,9 @@ private slots:
     void mnuAbout_Click();
 
 private:
-    // The controls of the open window, resolved once when it is built.
+    // The controls of the open window, resolved once when they are built: the
+    // upper band with the window, the lower band (from lblJudgement on) right
+    // after the window first paints, or at the first toss if that is sooner.
     struct Controls {
         QPushButton *cmdToss = nullptr;
         QPushButton *cmdStartAgain = nullptr;
@@ -85,7 +88,10 @@ private:
         std::vector<QWidget *> lowerBand;
     };
 
+    layout::BuildLater controlsForLater() const override;
     void connectHandlers() override;
+    void bindLowerBand();
+    void applyLowerBand();
     void Form_Load() override;
     void Form_Unload() override;
 
@@ -106,6 +112,9 @@ private:
     Platform platform_;
     const QuerentSource *querent_ = nullptr;
     Controls ui_;
+    bool lowerBandShown_ = false;
+    // The offer to bring to the front once the lower band is built.
+    std::optional<qint16> offerInFront_;
     bool closingToStartAgain_ = false;
     QString name_;
     QString question_;

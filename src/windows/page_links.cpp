@@ -26,13 +26,23 @@ int connectPageLinks(const BuiltControls &window, const PageOpeners &openers) {
         if (!page)
             continue;
         auto open = [openers, page] { openers.open(*page); };
-        QWidget *control = built.controls[i];
-        if (auto *button = qobject_cast<QAbstractButton *>(control))
-            QObject::connect(button, &QAbstractButton::clicked, button, open);
-        else if (auto *label = qobject_cast<layout::LinkLabel *>(control))
-            QObject::connect(label, &layout::LinkLabel::clicked, label, open);
-        else
-            continue; // a control that cannot be clicked opens nothing
+        // A button or a link label: false when the control is neither.
+        auto connectControl = [open](QWidget *control) {
+            if (auto *button = qobject_cast<QAbstractButton *>(control))
+                QObject::connect(button, &QAbstractButton::clicked, button, open);
+            else if (auto *label = qobject_cast<layout::LinkLabel *>(control))
+                QObject::connect(label, &layout::LinkLabel::clicked, label, open);
+            else
+                return false;
+            return true;
+        };
+        if (QWidget *control = built.controls[i]) {
+            if (!connectControl(control))
+                continue; // a control that cannot be clicked opens nothing
+        } else {
+            // Built later, with the rest of its band.
+            window.whenBuilt(i, [connectControl](QWidget *control) { connectControl(control); });
+        }
         ++connected;
     }
     return connected;

@@ -38,6 +38,12 @@ protected:
         reading->Show();
         if (!QTest::qWaitForWindowActive(reading->window()))
             qWarning("the Reading window did not become active");
+        // The lower band is built once the window has shown.
+        if (!QTest::qWaitFor([this] {
+                return reading->window()->client()->findChild<QWidget *>(
+                    QStringLiteral("lblFullBrand"));
+            }))
+            qWarning("the Reading window did not build its lower band");
         return reading->window();
     }
     FormWindow *openQuerent() {
