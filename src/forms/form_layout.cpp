@@ -106,14 +106,38 @@ QAccessibleInterface *linkLabelAccessible(const QString &className, QObject *obj
 
 } // namespace
 
-LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(parent) {
     static const bool installed = [] {
         QAccessible::installFactory(linkLabelAccessible);
         return true;
     }();
     Q_UNUSED(installed);
+    setTextFormat(Qt::PlainText);
+    QLabel::setText(text);
     // Tab reaches it; a click opens the page without taking the focus.
     setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::setText(const QString &text) {
+    // QLabel gives the text of a label that can take the focus a text
+    // document; without the focus policy for a moment it keeps drawing the
+    // text itself.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
+    QLabel::setText(text);
+    setFocusPolicy(policy);
+}
+
+// QLabel would build the text document as the label is polished and as it
+// takes the focus, to move a text cursor this label has none of.
+bool LinkLabel::event(QEvent *event) {
+    if (event->type() == QEvent::Polish)
+        return QFrame::event(event);
+    return QLabel::event(event);
+}
+
+void LinkLabel::focusInEvent(QFocusEvent *event) {
+    QFrame::focusInEvent(event);
 }
 
 namespace {
@@ -334,9 +358,10 @@ QWidget *makeFrame(const Control &c, QWidget *parent) {
 
 QWidget *makeLabel(const Control &c, QWidget *parent) {
     const bool link = c.flags & (HandColour | HandMono);
-    QLabel *label = link ? new LinkLabel(parent) : new QLabel(parent);
+    QLabel *label = link ? new LinkLabel(labelText(c.caption), parent) : new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(labelText(c.caption));
+    if (!link)
+        label->setText(labelText(c.caption));
     label->setWordWrap(c.flags & WordWrap);
     label->setAlignment(((c.flags & Centred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     if (!(c.flags & Transparent))
