@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
@@ -383,10 +384,23 @@ QWidget *makeLineBox(const Control &c, QWidget *parent) {
     return box;
 }
 
+// A new text box lays out its empty document at once in the application's
+// font, before it takes a font of its own. The windows use that font nowhere
+// before they show, and loading it with its list of fallback families costs
+// as much as all the rest of a text box: the box is made while the
+// application's font is that of its parent, one already loaded.
+QPlainTextEdit *newPlainTextEdit(QWidget *parent) {
+    const QFont applicationFont = QGuiApplication::font();
+    QGuiApplication::setFont(parent->font());
+    auto *box = new QPlainTextEdit(parent);
+    QGuiApplication::setFont(applicationFont);
+    return box;
+}
+
 QWidget *makeTextBox(const Control &c, QWidget *parent) {
     if (!(c.flags & MultiLine))
         return makeLineBox(c, parent);
-    auto *box = new QPlainTextEdit(parent);
+    auto *box = newPlainTextEdit(parent);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Lines break between words only: breaking one huge pasted word anywhere
     // costs minutes of layout. A word wider than the box scrolls sideways.
