@@ -2,6 +2,8 @@
 
 #include "forms/form_window.h"
 
+#include "forms/program_style.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -74,6 +76,7 @@ FormWindow::FormWindow(const layout::Form &form, layout::BuildLater later, QWidg
     // Fixed border, close button only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
+    layout::installProgramStyle();
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
     setCentralWidget(client_);
