@@ -26,9 +26,9 @@ public:
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
         return icon().pixmap(size, mode, state);
     }
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        return icon().pixmap(size, scale, mode, state);
+    // `size` is in device pixels already.
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal) override {
+        return icon().pixmap(size, 1.0, mode, state);
     }
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
         return icon().actualSize(size, mode, state);
