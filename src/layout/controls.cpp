@@ -8,6 +8,7 @@
 #include "layout/pictures.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,9 +31,10 @@ QWidget *makeFrame(const Control &c, QWidget *parent) {
 
 QWidget *makeLabel(const Control &c, QWidget *parent) {
     const bool link = c.flags & (HandColour | HandMono);
-    QLabel *label = link ? new LinkLabel(parent) : new QLabel(parent);
+    QLabel *label = link ? new LinkLabel(labelText(c.caption), parent) : new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(labelText(c.caption));
+    if (!link)
+        label->setText(labelText(c.caption));
     label->setWordWrap(c.flags & WordWrap);
     label->setAlignment(((c.flags & Centred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     if (!(c.flags & Transparent))
@@ -54,10 +56,23 @@ QWidget *makeLineBox(const Control &c, QWidget *parent) {
     return box;
 }
 
+// A new text box lays out its empty document at once in the application's
+// font, before it takes a font of its own. The windows use that font nowhere
+// before they show, and loading it with its list of fallback families costs
+// as much as all the rest of a text box: the box is made while the
+// application's font is that of its parent, one already loaded.
+QPlainTextEdit *newPlainTextEdit(QWidget *parent) {
+    const QFont applicationFont = QGuiApplication::font();
+    QGuiApplication::setFont(parent->font());
+    auto *box = new QPlainTextEdit(parent);
+    QGuiApplication::setFont(applicationFont);
+    return box;
+}
+
 QWidget *makeTextBox(const Control &c, QWidget *parent) {
     if (!(c.flags & MultiLine))
         return makeLineBox(c, parent);
-    auto *box = new QPlainTextEdit(parent);
+    auto *box = newPlainTextEdit(parent);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Lines break between words only: breaking one huge pasted word anywhere
     // costs minutes of layout. A word wider than the box scrolls sideways.

@@ -55,9 +55,33 @@ void installLinkLabelAccessibility() {
     QAccessible::installFactory(linkLabelAccessible);
 }
 
-LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    QLabel::setText(text);
     // Tab reaches it; a click opens the page without taking the focus.
     setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::setText(const QString &text) {
+    // QLabel gives the text of a label that can take the focus a text
+    // document; without the focus policy for a moment it keeps drawing the
+    // text itself.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
+    QLabel::setText(text);
+    setFocusPolicy(policy);
+}
+
+// QLabel would build the text document as the label is polished and as it
+// takes the focus, to move a text cursor this label has none of.
+bool LinkLabel::event(QEvent *event) {
+    if (event->type() == QEvent::Polish)
+        return QFrame::event(event);
+    return QLabel::event(event);
+}
+
+void LinkLabel::focusInEvent(QFocusEvent *event) {
+    QFrame::focusInEvent(event);
 }
 
 namespace {

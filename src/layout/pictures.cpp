@@ -31,8 +31,20 @@ QImage readWholePicture(const QString &path) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     // The name's suffix spares trying every reader on the content; a file
-    // that is not what its name says is still read for what it is.
-    return QImageReader(&buffer, QFileInfo(path).suffix().toLatin1()).read();
+    // that is not what its name says is still read for what it is. The
+    // pictures inside the program are what their names say.
+    QImageReader reader(&buffer, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(!path.startsWith(QLatin1String(":/")));
+    return reader.read();
+}
+
+// A PNG copy inside the program. Qt asks every image plugin whether it reads
+// a picture before its own PNG reader may, unless told the format is certain;
+// loading the plugins costs more than all the pictures together.
+QPixmap embeddedPicture(const QString &path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 // Drawn by tools/draw_icons.py, which places the fingertip at this pixel.
@@ -73,18 +85,18 @@ QPixmap coinPicture(qreal devicePixelRatio) {
 }
 
 QIcon windowIcon() {
-    static const QIcon icon(QStringLiteral(":/hexacle/coin_icon.png"));
+    static const QIcon icon(embeddedPicture(QStringLiteral(":/hexacle/coin_icon.png")));
     return icon;
 }
 
 QCursor colourHandPointer() {
-    static const QCursor pointer(QPixmap(QStringLiteral(":/hexacle/hand_colour.png"), "png"),
+    static const QCursor pointer(embeddedPicture(QStringLiteral(":/hexacle/hand_colour.png")),
                                  kHandHotX, kHandHotY);
     return pointer;
 }
 
 QCursor monoHandPointer() {
-    static const QCursor pointer(QPixmap(QStringLiteral(":/hexacle/hand_mono.png"), "png"),
+    static const QCursor pointer(embeddedPicture(QStringLiteral(":/hexacle/hand_mono.png")),
                                  kHandHotX, kHandHotY);
     return pointer;
 }

@@ -4,6 +4,7 @@
 
 #include "layout/font_cache.h"
 #include "layout/link_label.h"
+#include "layout/program_style.h"
 
 #include <QFont>
 #include <QStringList>
@@ -25,6 +26,7 @@ void startUserInterface() {
     QFont::insertSubstitutions("Arial Black", sans);
     QFont::insertSubstitutions("MS Sans Serif", sans);
     installLinkLabelAccessibility();
+    installProgramStyle();
 }
 
 } // namespace hexacle::layout
