@@ -9,10 +9,12 @@ record, a fresh runtime folder). Callgrind writes its counts the moment the
 program returns from its first QBackingStore::flush, which is when the first
 painted frame of its window goes to the X server; the program is then ended.
 Unlike times, these counts hardly change with the machine's load, so they show
-what a change to start-up is worth.
+what a change to start-up is worth. With --to-map the count stops instead just
+before the program asks the X server to map its window (xcb_map_window), the
+moment bench/startup.py's time ends with; what is drawn after the map is left out.
 
 Usage, from the repository root after building:
-    /usr/bin/python3 bench/instructions.py [--keep DIR] [BUILD_DIR]
+    /usr/bin/python3 bench/instructions.py [--to-map] [--keep DIR] [BUILD_DIR]
 With --keep, the two profiles stay in DIR for callgrind_annotate.
 Needs Xvfb, libX11 and valgrind (Debian: xvfb, valgrind)."""
 
@@ -31,28 +33,32 @@ from startup import Display, run_once, start_xvfb  # noqa: E402
 # Both programs show their first frame through this call, and return from it
 # once per frame; the first return ends the count.
 TRIGGER = "QBackingStore::flush*"
+# Every top-level window is mapped through this call; the first call, before
+# it runs, ends the count of --to-map.
+MAP_TRIGGER = "xcb_map_window"
 TIMEOUT_SECONDS = 180
 
 
-def first_frame_instructions(program, env, out_base):
-    """Instructions from the start of `program` to its first flushed frame."""
+def first_frame_instructions(program, env, out_base, to_map=False):
+    """Instructions from the start of `program` to its first flushed frame,
+    or with `to_map` to its request to map its window."""
     first_part = out_base + ".1"
+    dump = f"--dump-before={MAP_TRIGGER}" if to_map else f"--dump-after={TRIGGER}"
     process = subprocess.Popen(
-        ["valgrind", "--tool=callgrind", f"--callgrind-out-file={out_base}",
-         f"--dump-after={TRIGGER}", program],
+        ["valgrind", "--tool=callgrind", f"--callgrind-out-file={out_base}", dump, program],
         env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     deadline = time.monotonic() + TIMEOUT_SECONDS
     try:
         while time.monotonic() < deadline:
             if process.poll() is not None:
-                raise SystemExit(f"{program} ended before its first frame")
+                raise SystemExit(f"{program} ended before the count's end")
             if os.path.exists(first_part):
                 with open(first_part) as profile:
                     for line in profile:
                         if line.startswith("totals:"):
                             return int(line.split()[1])
             time.sleep(0.2)
-        raise SystemExit(f"{program}: no frame within {TIMEOUT_SECONDS} s")
+        raise SystemExit(f"{program}: not there within {TIMEOUT_SECONDS} s")
     finally:
         process.send_signal(signal.SIGTERM)
         process.wait()
@@ -63,6 +69,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("build", nargs="?", default=os.path.join(here, "..", "build"))
     parser.add_argument("--keep", help="folder to keep the two profiles in")
+    parser.add_argument("--to-map", action="store_true",
+                        help="count to the window's map request instead of its first frame")
     args = parser.parse_args()
     hexacle = os.path.abspath(os.path.join(args.build, "HexacleFree"))
     bare = os.path.abspath(os.path.join(args.build, "bench", "bare_qt"))
@@ -103,14 +111,15 @@ def main():
                 if os.path.exists(stale):
                     os.remove(stale)
             counts[name] = first_frame_instructions(program, env_for(name, name == "HexacleFree"),
-                                                    out_base)
+                                                    out_base, args.to_map)
 
-        print(f"instructions to the first frame of the shown window (callgrind, Xvfb "
-              f"{display_name}):")
+        goal = "the request to map the window" if args.to_map else \
+            "the first frame of the shown window"
+        print(f"instructions to {goal} (callgrind, Xvfb {display_name}):")
         for name, count in counts.items():
             print(f"  {name}: {count / 1e6:.1f} million")
-        print(f"instruction ratio: {counts['HexacleFree'] / counts['bare_qt']:.3f} "
-              f"(goal <= 1.15)")
+        print(f"instruction ratio: {counts['HexacleFree'] / counts['bare_qt']:.3f}" +
+              ("" if args.to_map else " (goal <= 1.15)"))
         if args.keep:
             print(f"profiles: {keep}/callgrind.*.1 (callgrind_annotate --inclusive=yes FILE)")
     finally:
