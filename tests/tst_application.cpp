@@ -34,14 +34,6 @@ const QString kOnlyCharacters = QStringLiteral("Please Enter Only Characters");
 class TestApplication : public RunFixture {
     Q_OBJECT
 
-    QLineEdit *nameBox() { return querent()->control<QLineEdit>("txtName"); }
-    QPlainTextEdit *questionBox() { return querent()->control<QPlainTextEdit>("txtQuestion"); }
-    QStringList messageTexts() const {
-        QStringList texts;
-        for (const ShownMessage &m : fake->messages.shown)
-            texts << m.text;
-        return texts;
-    }
     void record(const QDate &date) {
         SettingsStore store(fake->settings.iniFile());
         QVERIFY(store.WriteSetting("Duration", recordedDateText(date)));

@@ -33,14 +33,6 @@ const QString kOnlyCharacters = QStringLiteral("Please Enter Only Characters");
 class TestQuerentEntry : public RunFixture {
     Q_OBJECT
 
-    QLineEdit *nameBox() { return querent()->control<QLineEdit>("txtName"); }
-    QPlainTextEdit *questionBox() { return querent()->control<QPlainTextEdit>("txtQuestion"); }
-    QStringList messageTexts() const {
-        QStringList texts;
-        for (const ShownMessage &m : fake->messages.shown)
-            texts << m.text;
-        return texts;
-    }
     void startAndGoToQuerent() {
         QVERIFY(run->start());
         QTest::mouseClick(reading()->control<QPushButton>("cmdStartAgain"), Qt::LeftButton);

@@ -51,15 +51,6 @@ QStringList filesUnder(const QString &dir) {
     return files;
 }
 
-class FixedProgramName final : public ProgramName {
-public:
-    explicit FixedProgramName(QString name) : name_(std::move(name)) {}
-    QString name() const override { return name_; }
-
-private:
-    QString name_;
-};
-
 enum class Obstacle {
     ReadOnlyFile,
     ReadOnlyFolder,

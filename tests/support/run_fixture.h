@@ -10,7 +10,10 @@
 #include "support/fake_platform.h"
 #include "windows/frm_start.h"
 
+#include <QLineEdit>
 #include <QObject>
+#include <QPlainTextEdit>
+#include <QStringList>
 
 #include <memory>
 
@@ -34,6 +37,19 @@ protected:
 
     FormWindow *reading() const { return run->reading().window(); }
     FormWindow *querent() const { return run->querent().window(); }
+
+    // The Querent window's two boxes.
+    QLineEdit *nameBox() const { return querent()->control<QLineEdit>("txtName"); }
+    QPlainTextEdit *questionBox() const {
+        return querent()->control<QPlainTextEdit>("txtQuestion");
+    }
+    // The texts of the message boxes shown so far, in order.
+    QStringList messageTexts() const {
+        QStringList texts;
+        for (const ShownMessage &m : fake->messages.shown)
+            texts << m.text;
+        return texts;
+    }
 };
 
 } // namespace hexacle::test
