@@ -94,7 +94,7 @@ FormWindow::FormWindow(const layout::FormLayout &form, layout::BuildLater later,
     const QSize designSize(layout::toPixels(form.window.clientWidth),
                            layout::toPixels(form.window.clientHeight));
     setFixedSize(designSize.width(), designSize.height() + menuBar()->sizeHint().height());
-    centring_ = layout::centreFrameOnScreen(this);
+    placement_ = layout::centreFrameOnScreen(this);
 }
 
 void FormWindow::buildLaterRows(const layout::BuildLater &later) const {
@@ -107,24 +107,14 @@ void FormWindow::laterRowsBuilt() const {
 }
 
 void FormWindow::setOuterGeometry(const layout::OuterGeometry &outer) {
-    // A placement of its own replaces the centring.
-    delete centring_;
-    outer_ = outer;
-    applyOuterGeometry();
-}
-
-QMargins FormWindow::decorations() const {
-    return layout::decorationsOf(this);
-}
-
-void FormWindow::applyOuterGeometry() {
-    if (!outer_)
-        return;
-    appliedDecorations_ = decorations();
-    const layout::Placement placement =
-        layout::place(*outer_, appliedDecorations_, menuBar()->sizeHint().height());
-    setFixedSize(placement.windowSize);
-    move(placement.framePosition);
+    // A placement of its own replaces the centring, or the one before.
+    delete placement_;
+    placement_ = layout::keepFramePlaced(this, [this, outer](const QMargins &decorations) {
+        const layout::Placement placement =
+            layout::place(outer, decorations, menuBar()->sizeHint().height());
+        setFixedSize(placement.windowSize);
+        move(placement.framePosition);
+    });
 }
 
 void FormWindow::closeEvent(QCloseEvent *event) {
@@ -139,11 +129,6 @@ bool FormWindow::event(QEvent *event) {
         buildQueued_ = true;
         QTimer::singleShot(0, this, [this] { buildLater(); });
     }
-    // Decorations become known only after the window manager has framed the
-    // window; place the frame again when they differ from what was assumed.
-    if ((event->type() == QEvent::Move || event->type() == QEvent::Show) && outer_ &&
-        decorations() != appliedDecorations_)
-        applyOuterGeometry();
     return handled;
 }
 

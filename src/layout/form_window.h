@@ -7,11 +7,9 @@
 
 #include <QDialog>
 #include <QMainWindow>
-#include <QMargins>
 #include <QPointer>
 
 #include <functional>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -104,14 +102,11 @@ protected:
 private:
     void buildLaterRows(const layout::BuildLater &later) const override;
     void laterRowsBuilt() const override;
-    QMargins decorations() const;
-    void applyOuterGeometry();
 
     QWidget *client_ = nullptr;
-    QPointer<QObject> centring_;
+    // Keeps the frame centred, or where setOuterGeometry put it.
+    QPointer<QObject> placement_;
     bool buildQueued_ = false;
-    std::optional<layout::OuterGeometry> outer_;
-    QMargins appliedDecorations_;
 };
 
 // A fixed dialog built from its layout, for windows without a menu bar. Shown

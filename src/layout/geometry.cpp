@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace hexacle::layout {
 
@@ -46,11 +47,14 @@ QPoint centredFramePosition(const QRect &available, const QSize &windowSize,
 
 namespace {
 
-class FrameCentring : public QObject {
+// Runs `place_` with the decorations at hand, and again whenever they turn out
+// other than those it last placed with.
+class FramePlacement : public QObject {
 public:
-    explicit FrameCentring(QWidget *window) : QObject(window), window_(window) {
+    FramePlacement(QWidget *window, std::function<void(const QMargins &)> place)
+        : QObject(window), window_(window), place_(std::move(place)) {
         window->installEventFilter(this);
-        centre();
+        apply();
     }
 
 protected:
@@ -58,28 +62,35 @@ protected:
         if (watched == window_ &&
             (event->type() == QEvent::Move || event->type() == QEvent::Show) &&
             decorationsOf(window_) != applied_)
-            centre();
+            apply();
         return false;
     }
 
 private:
-    void centre() {
-        const QWidget *owner = window_->parentWidget();
-        QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-        if (!screen)
-            return;
+    void apply() {
         applied_ = decorationsOf(window_);
-        window_->move(centredFramePosition(screen->availableGeometry(), window_->size(), applied_));
+        place_(applied_);
     }
 
     QWidget *window_;
+    std::function<void(const QMargins &)> place_;
     QMargins applied_;
 };
 
 } // namespace
 
+QObject *keepFramePlaced(QWidget *window, std::function<void(const QMargins &)> place) {
+    return new FramePlacement(window, std::move(place));
+}
+
 QObject *centreFrameOnScreen(QWidget *window) {
-    return new FrameCentring(window);
+    return keepFramePlaced(window, [window](const QMargins &decorations) {
+        const QWidget *owner = window->parentWidget();
+        QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        if (screen)
+            window->move(
+                centredFramePosition(screen->availableGeometry(), window->size(), decorations));
+    });
 }
 
 } // namespace hexacle::layout

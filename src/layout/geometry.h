@@ -11,6 +11,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 class QObject;
 class QWidget;
 
@@ -36,11 +38,15 @@ QMargins decorationsOf(const QWidget *window);
 QPoint centredFramePosition(const QRect &available, const QSize &windowSize,
                             const QMargins &decorations);
 
-// Opens `window` with its outer frame centred on the screen (of its owner, if
-// it has one). The frame's decorations are known only once the window manager
-// has framed the window, so the frame is centred again whenever they turn out
-// other than assumed; a window the user moves stays where it is put. The
+// Keeps `window`'s outer frame where `place` puts it for the decorations the
+// window manager puts round it: these are known only once the window has been
+// framed, so `place` runs now and again whenever they turn out other than those
+// it last placed with; a window the user moves stays where it is put. The
 // returned object, a child of the window, does this; deleting it stops it.
+QObject *keepFramePlaced(QWidget *window, std::function<void(const QMargins &decorations)> place);
+
+// Opens `window` with its outer frame centred on the screen (of its owner, if
+// it has one), through keepFramePlaced.
 QObject *centreFrameOnScreen(QWidget *window);
 
 } // namespace hexacle::layout
