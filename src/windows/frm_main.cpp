@@ -62,8 +62,6 @@ void FrmMain::bindLowerBand() {
     ui_.txtChangeLines = w.require<QPlainTextEdit>(QStringLiteral("txtChangeLines"));
     ui_.txtJudgement = w.require<QPlainTextEdit>(QStringLiteral("txtJudgement"));
     ui_.txtImage = w.require<QPlainTextEdit>(QStringLiteral("txtImage"));
-    ui_.lblFullBrand = w.require<layout::LinkLabel>(QStringLiteral("lblFullBrand"));
-    ui_.lblCobrand = w.require<layout::LinkLabel>(QStringLiteral("lblCobrand"));
     // The controls of the client area itself that lie below the opening height.
     const auto &rows = w.table().controls;
     for (std::size_t i = 0; i < rows.size(); ++i)
@@ -72,8 +70,6 @@ void FrmMain::bindLowerBand() {
 
     connect(ui_.cmdStartAgain, &QPushButton::clicked, this, &FrmMain::cmdStartAgain_Click);
     connect(ui_.cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(1); });
-    if (offerInFront_)
-        bringOfferToFront(*offerInFront_);
     applyLowerBand();
 }
 
@@ -87,7 +83,6 @@ void FrmMain::Form_Load() {
 
 void FrmMain::Form_Unload() {
     ui_ = Controls{}; // the window is gone
-    offerInFront_.reset();
     marksArray_.fill(0);
     if (closingToStartAgain_) {
         closingToStartAgain_ = false;
@@ -99,10 +94,10 @@ void FrmMain::Form_Unload() {
 void FrmMain::bringOfferToFront(qint16 coBrandNumber) {
     if (!isOpen())
         return;
-    offerInFront_ = coBrandNumber;
     // Tab reaches only the offer in front. The labels may be built later.
-    if (ui_.lblCobrand)
-        layout::bringToFront(coBrandNumber % 2 != 0 ? ui_.lblCobrand : ui_.lblFullBrand);
+    window()->whenBuilt(coBrandNumber % 2 != 0 ? QStringLiteral("lblCobrand")
+                                               : QStringLiteral("lblFullBrand"),
+                        &layout::bringToFront);
 }
 
 void FrmMain::cmdStartAgain_Click() {

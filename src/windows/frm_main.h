@@ -10,7 +10,6 @@
 #include <QObject>
 
 #include <array>
-#include <optional>
 #include <vector>
 
 class QAction;
@@ -19,10 +18,6 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace hexacle {
-
-namespace layout {
-class LinkLabel;
-}
 
 // Where the Reading window takes the querent's name and question from.
 class QuerentSource {
@@ -79,8 +74,6 @@ private:
         QPlainTextEdit *txtChangeLines = nullptr;
         QPlainTextEdit *txtJudgement = nullptr;
         QPlainTextEdit *txtImage = nullptr;
-        layout::LinkLabel *lblFullBrand = nullptr;
-        layout::LinkLabel *lblCobrand = nullptr;
         QAction *mnuStart = nullptr;
         QAction *mnuExit = nullptr;
         QAction *mnuAbout = nullptr;
@@ -113,8 +106,6 @@ private:
     const QuerentSource *querent_ = nullptr;
     Controls ui_;
     bool lowerBandShown_ = false;
-    // The offer to bring to the front once the lower band is built.
-    std::optional<qint16> offerInFront_;
     bool closingToStartAgain_ = false;
     QString name_;
     QString question_;
