@@ -74,14 +74,9 @@ public:
 } // namespace
 
 void installProgramStyle() {
-    static const bool installed = [] {
-        // A fresh copy of the style in use, as QProxyStyle owns its base.
-        QStyle *own = QStyleFactory::create(QApplication::style()->name());
-        if (own)
-            QApplication::setStyle(new ProgramStyle(own));
-        return own != nullptr;
-    }();
-    Q_UNUSED(installed);
+    // A fresh copy of the style in use, as QProxyStyle owns its base.
+    if (QStyle *own = QStyleFactory::create(QApplication::style()->name()))
+        QApplication::setStyle(new ProgramStyle(own));
 }
 
 } // namespace hexacle::layout
